@@ -1,0 +1,94 @@
+#include "app/game.h"
+
+#include "app/texts.h"
+#include "game/keyboard.h"
+#include "game/resets.h"
+#include "game/tick.h"
+
+namespace vantorix {
+
+namespace {
+
+constexpr i32 kGameOver = -30;
+
+// Sets a flag for as long as it lives, also when a platform call throws.
+class FlagScope {
+ public:
+  explicit FlagScope(bool& flag) : flag_(flag) { flag_ = true; }
+  ~FlagScope() { flag_ = false; }
+  FlagScope(const FlagScope&) = delete;
+  FlagScope& operator=(const FlagScope&) = delete;
+
+ private:
+  bool& flag_;
+};
+
+}  // namespace
+
+void Game::command(int id) {
+  if (endOfGameBoxOpen_) return;
+  if (id == kCommandStart) start();
+  if (id == kCommandQuit) quit();
+}
+
+void Game::start() {
+  platform_.showMessageBox(texts::kStartText, texts::kStartCaption, BoxButtons::kOk);
+  platform_.startGameTimer();
+}
+
+void Game::quit() {
+  platform_.stopGameTimer();
+  state_.quitAnswer =
+      platform_.showMessageBox(texts::kQuitText, texts::kEndCaption, BoxButtons::kYesNo);
+  if (state_.quitAnswer == kIdYes) platform_.postQuit(0);
+  if (state_.quitAnswer == kIdNo && state_.tickCount > 0) platform_.startGameTimer();
+}
+
+void Game::timer() {
+  if (tickRunning_) return;
+  FlagScope running(tickRunning_);
+  if (runWorldTick(state_).bossDefeated) win();
+  if (state_.gameOverMark == kGameOver) lose();
+  if (state_.tickCount > 0) platform_.invalidate();
+}
+
+void Game::win() {
+  platform_.invalidate();
+  platform_.stopGameTimer();
+  {
+    FlagScope boxOpen(endOfGameBoxOpen_);
+    platform_.showMessageBox(texts::kWinText, texts::kEndCaption, BoxButtons::kOk);
+  }
+  fullReset(state_);
+  platform_.invalidate();
+}
+
+void Game::lose() {
+  state_.lossExplosionX = state_.playerX;
+  state_.lossExplosionY = state_.playerY;
+  platform_.invalidate();
+  platform_.stopGameTimer();
+  {
+    FlagScope boxOpen(endOfGameBoxOpen_);
+    platform_.showMessageBox(texts::kLossText, texts::kEndCaption, BoxButtons::kOk);
+    state_.continueAnswer =
+        platform_.showMessageBox(texts::kContinueText, texts::kContinueCaption, BoxButtons::kYesNo);
+  }
+  if (state_.continueAnswer == kIdYes) {
+    continueReset(state_);
+    platform_.startGameTimer();
+  }
+  if (state_.continueAnswer == kIdNo) {
+    fullReset(state_);
+    platform_.invalidate();
+  }
+}
+
+void Game::keyDown(int virtualKey) {
+  pressKey(state_, virtualKey);
+  if (state_.tickCount > 0) platform_.invalidate();
+}
+
+void Game::destroy() { platform_.postQuit(0); }
+
+}  // namespace vantorix

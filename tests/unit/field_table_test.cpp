@@ -1,0 +1,3 @@
+#include "game/field_table.h"
+
+#include <gtest/gtest.h>

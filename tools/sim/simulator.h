@@ -1,0 +1,38 @@
+// The game without a window, driven by a script of commands: the same five
+// entry points as the real program, with the state open to get, set and dump.
+#pragma once
+
+#include <istream>
+#include <ostream>
+#include <string_view>
+#include <vector>
+
+#include "app/game.h"
+#include "tools/sim/sim_platform.h"
+
+namespace vantorix::sim {
+
+inline constexpr int kScriptErrorExit = 2;
+
+class Simulator {
+ public:
+  explicit Simulator(std::ostream& out) : out_(out), platform_(out), game_(platform_) {}
+
+  // Runs the script to its end, to a quit, or to its first error (reported on
+  // err with its line number). Returns the process's exit status.
+  int run(std::istream& script, std::ostream& err);
+
+  const Game& game() const { return game_; }
+
+ private:
+  using Words = std::vector<std::string_view>;
+  void execute(const Words& words);
+  void deliverTicks(const Words& words, bool onlyWhileTimerRuns);
+  bool ended() const { return platform_.quitCode().has_value(); }
+
+  std::ostream& out_;
+  SimPlatform platform_;
+  Game game_;
+};
+
+}  // namespace vantorix::sim
