@@ -1,0 +1,17 @@
+// The generator's whole run: read every picture source, paint every output,
+// check that MYBP1..MYBP16 are each made exactly once, and write the files.
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace vantorix::spritegen {
+
+inline constexpr const char* kSpriteTableFile = "sprite_images.cpp";
+
+// arguments: OUTPUT_DIR SOURCE...  Returns the exit status; every fault is
+// one line on err, naming the file and line where it lies.
+int runSpritegen(const std::vector<std::string>& arguments, std::ostream& err);
+
+}  // namespace vantorix::spritegen
