@@ -4,6 +4,7 @@
 #include "game/keyboard.h"
 #include "game/resets.h"
 #include "game/tick.h"
+#include "render/paint.h"
 
 namespace vantorix {
 
@@ -90,5 +91,7 @@ void Game::keyDown(int virtualKey) {
 }
 
 void Game::destroy() { platform_.postQuit(0); }
+
+void Game::paint(Canvas& canvas) const { vantorix::paint(state_, canvas); }
 
 }  // namespace vantorix

@@ -4,6 +4,7 @@
 
 #include "app/platform.h"
 #include "game/game_state.h"
+#include "render/canvas.h"
 
 namespace vantorix {
 
@@ -19,7 +20,8 @@ class Game {
   void command(int id);  // a menu command
   void timer();          // one game tick
   void keyDown(int virtualKey);
-  void destroy();  // the window is gone
+  void destroy();                    // the window is gone
+  void paint(Canvas& canvas) const;  // draws the state, never changes it
 
   const GameState& state() const { return state_; }
   GameState& state() { return state_; }

@@ -2,12 +2,14 @@
 
 #include <charconv>
 #include <cstdint>
+#include <filesystem>
 #include <limits>
 #include <string>
 #include <utility>
 
 #include "game/field_table.h"
 #include "game/keyboard.h"
+#include "render/bmp_writer.h"
 
 namespace vantorix::sim {
 
@@ -70,6 +72,20 @@ int parseAnswer(std::string_view word) {
   return parseI32(word);
 }
 
+// Prints each copy a paint makes instead of making it.
+class CopyPrinter final : public Canvas {
+ public:
+  explicit CopyPrinter(std::ostream& out) : out_(out) {}
+  void select(Sprite sprite) override { selected_ = resourceNumber(sprite); }
+  void copy(int x, int y, int width, int height) override {
+    out_ << "MYBP" << selected_ << ' ' << x << ' ' << y << ' ' << width << ' ' << height << '\n';
+  }
+
+ private:
+  std::ostream& out_;
+  int selected_ = 0;
+};
+
 }  // namespace
 
 int Simulator::run(std::istream& script, std::ostream& err) {
@@ -99,6 +115,14 @@ void Simulator::deliverTicks(const Words& words, bool onlyWhileTimerRuns) {
   for (std::int64_t i = 0; i < count && !ended(); ++i) {
     if (onlyWhileTimerRuns && !platform_.timerRunning()) break;
     game_.timer();
+  }
+}
+
+void Simulator::writeFrame(std::string_view path) {
+  frame_.clear();  // the erase with the window's black brush
+  game_.paint(frame_);
+  if (!writeBmpFile(std::filesystem::path(std::string(path)), frame_)) {
+    throw ScriptError("frame: cannot write " + quoted(path));
   }
 }
 
@@ -136,6 +160,13 @@ void Simulator::execute(const Words& words) {
     forEachField(std::as_const(state), [&](std::string_view name, const i32& value) {
       out_ << name << ' ' << value << '\n';
     });
+  } else if (command == "draws") {
+    expectArgs(words, 0, 0);
+    CopyPrinter printer(out_);
+    game_.paint(printer);
+  } else if (command == "frame") {
+    expectArgs(words, 1, 1);
+    writeFrame(words[1]);
   } else if (command == "events") {
     expectArgs(words, 1, 1);
     if (words[1] != "on" && words[1] != "off") {

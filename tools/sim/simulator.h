@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/game.h"
+#include "render/pixel_canvas.h"
 #include "tools/sim/sim_platform.h"
 
 namespace vantorix::sim {
@@ -28,11 +29,13 @@ class Simulator {
   using Words = std::vector<std::string_view>;
   void execute(const Words& words);
   void deliverTicks(const Words& words, bool onlyWhileTimerRuns);
+  void writeFrame(std::string_view path);
   bool ended() const { return platform_.quitCode().has_value(); }
 
   std::ostream& out_;
   SimPlatform platform_;
   Game game_;
+  PixelCanvas frame_;  // the client area the frame command paints into
 };
 
 }  // namespace vantorix::sim
