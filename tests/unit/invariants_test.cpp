@@ -61,7 +61,7 @@ TEST(Invariants, HoldThroughoutLongRandomPlay) {
   GameState before = game.state();
   i32 deepestHits = 0;
   for (int step = 0; step < 400000; ++step) {
-    const unsigned roll = random() % 1000;
+    const auto roll = static_cast<unsigned>(random() % 1000);
     if (roll < 900) {
       game.timer();
     } else if (roll < 995) {
