@@ -1,16 +1,28 @@
-# Vantorix. `make test` installs what is missing, builds everything and runs
-# every test; `make sim` builds the headless simulator.
+# Vantorix.
+#   make play   installs what is missing, builds and starts the game (SDL2)
+#   make test   installs what is missing, builds everything, runs every test
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+WIN32_EXE := $(CURDIR)/build/mingw/app/win32/vantorix.exe
 
-.PHONY: deps test test-dev test-asan sim format clean
+.PHONY: deps play test test-dev test-asan windows sim bench format clean
 
 deps:
 	@tools/install-deps.sh
 
-test: deps test-dev test-asan
+play: deps
+	cmake --preset release
+	cmake --build --preset release -j $(JOBS) --target vantorix
+	build/release/app/sdl/vantorix
+
+test: deps windows test-dev test-asan
+
+# The Windows program, cross-built with MinGW-w64; test-dev plays it under Wine.
+windows:
+	cmake --preset mingw
+	cmake --build --preset mingw -j $(JOBS)
 
 test-dev:
-	cmake --preset dev
+	cmake --preset dev $(if $(wildcard $(WIN32_EXE)),-DVANTORIX_WIN32_EXE=$(WIN32_EXE))
 	cmake --build --preset dev -j $(JOBS)
 	ctest --preset dev -j $(JOBS)
 
@@ -23,6 +35,11 @@ test-asan:
 sim: deps
 	cmake --preset dev
 	cmake --build --preset dev -j $(JOBS) --target vantorix-sim
+
+bench: deps
+	cmake --preset release
+	cmake --build --preset release -j $(JOBS) --target vantorix-bench
+	build/release/bench/vantorix-bench
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -1,14 +1,11 @@
 #include "game/rules.h"
 
-#include "game/arithmetic.h"
-
 namespace vantorix {
 
 namespace {
 constexpr i32 kShipGoneY = -30;
 constexpr i32 kLifeIconGoneY = -30;
 constexpr i32 kGameOver = -30;
-constexpr i32 kDyingTicks = 100;
 }  // namespace
 
 void hitPlayer(GameState& s, HitSite& site) {
@@ -24,18 +21,15 @@ void hitPlayer(GameState& s, HitSite& site) {
   }
 }
 
-void checkRespawn(GameState& s, HitSite& site) {
-  if (site.dying == 1) advance(site.respawnTimer, 1);
-  if (site.respawnTimer > kDyingTicks) {
-    site.explosionX = 10;
-    site.explosionY = -30;
-    site.respawnTimer = 1;
-    site.dying = 0;
-    s.playerX = 365;
-    s.playerY = 400;
-    if (s.lostFirstLife == 0 && s.lifeIcon1Y == kLifeIconGoneY) s.lostFirstLife = 1;
-    if (s.lostSecondLife == 1) site.respawnTimer = 0;
-  }
+void respawnPlayer(GameState& s, HitSite& site) {
+  site.explosionX = 10;
+  site.explosionY = -30;
+  site.respawnTimer = 1;
+  site.dying = 0;
+  s.playerX = 365;
+  s.playerY = 400;
+  if (s.lostFirstLife == 0 && s.lifeIcon1Y == kLifeIconGoneY) s.lostFirstLife = 1;
+  if (s.lostSecondLife == 1) site.respawnTimer = 0;
 }
 
 }  // namespace vantorix

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "game/arithmetic.h"
 #include "game/game_state.h"
 
 namespace vantorix {
@@ -30,12 +31,21 @@ constexpr bool inBox(i32 px, i32 py, i32 ax, i32 ay, Margins m) {
          std::int64_t{ay} - m.top <= y && y <= std::int64_t{ay} + m.bottom;
 }
 
+inline constexpr i32 kDyingTicks = 100;  // a site respawns the ship once its count is past this
+
+// The ship is back at its start position; the site rests.
+void respawnPlayer(GameState& s, HitSite& site);
+
 // The ship is destroyed at this site: its explosion, the ship gone, the lives.
 void hitPlayer(GameState& s, HitSite& site);
 
 // Run by every site in every tick right after its box test: counts the dying
-// period and puts the ship back when it is over.
-void checkRespawn(GameState& s, HitSite& site);
+// period and puts the ship back when it is over. Inline: 52 sites run it in
+// every tick, and almost always it finds nothing to do.
+inline void checkRespawn(GameState& s, HitSite& site) {
+  if (site.dying == 1) advance(site.respawnTimer, 1);
+  if (site.respawnTimer > kDyingTicks) respawnPlayer(s, site);
+}
 
 // One site's whole turn in a tick: the box test of the ship against the
 // object, the hit if it touches, then the respawn check either way.
