@@ -4,7 +4,7 @@
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 WIN32_EXE := $(CURDIR)/build/mingw/app/win32/vantorix.exe
 
-.PHONY: deps play test test-dev test-asan windows sim bench format clean
+.PHONY: deps play test test-dev test-asan windows sim bench fuzz soak format clean
 
 deps:
 	@tools/install-deps.sh
@@ -15,6 +15,7 @@ play: deps
 	build/release/app/sdl/vantorix
 
 test: deps windows test-dev test-asan
+	$(MAKE) fuzz FUZZ_SECONDS=60
 
 # The Windows program, cross-built with MinGW-w64; test-dev plays it under Wine.
 windows:
@@ -40,6 +41,24 @@ bench: deps
 	cmake --preset release
 	cmake --build --preset release -j $(JOBS) --target vantorix-bench
 	build/release/bench/vantorix-bench
+
+# The simulator's script reader under libFuzzer, seeded with the scenario
+# scripts, for FUZZ_SECONDS; findings are written to build/fuzz/findings.
+FUZZ_SECONDS ?= 300
+fuzz: deps
+	cmake --preset fuzz
+	cmake --build --preset fuzz -j $(JOBS) --target vantorix-fuzz
+	mkdir -p build/fuzz/corpus build/fuzz/findings
+	cp tests/scenarios/*.sim build/fuzz/corpus/
+	build/fuzz/fuzz/vantorix-fuzz -max_total_time=$(FUZZ_SECONDS) -timeout=20 \
+	  -artifact_prefix=build/fuzz/findings/ -print_final_stats=1 build/fuzz/corpus
+
+# Ten million random messages through one game under the sanitizers.
+SOAK_MESSAGES ?= 10000000
+soak: deps
+	cmake --preset asan
+	cmake --build --preset asan -j $(JOBS) --target vantorix-soak
+	build/asan/fuzz/vantorix-soak $(SOAK_MESSAGES)
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -92,20 +92,24 @@ int Simulator::run(std::istream& script, std::ostream& err) {
   std::string line;
   long lineNumber = 0;
   while (!ended() && std::getline(script, line)) {
-    ++lineNumber;
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    const Words words = splitWords(line);
-    if (words.empty() || words[0][0] == '#') continue;
-    try {
-      execute(words);
-    } catch (const ScriptError& error) {
-      out_.flush();
-      err << "vantorix-sim: line " << lineNumber << ": " << error.what() << '\n';
-      return kScriptErrorExit;
-    }
+    if (!runLine(line, ++lineNumber, err)) return kScriptErrorExit;
   }
   out_.flush();
-  return platform_.quitCode().value_or(0);
+  return exitStatus();
+}
+
+bool Simulator::runLine(std::string_view line, long lineNumber, std::ostream& err) {
+  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+  const Words words = splitWords(line);
+  if (words.empty() || words[0][0] == '#') return true;
+  try {
+    execute(words);
+  } catch (const ScriptError& error) {
+    out_.flush();
+    err << "vantorix-sim: line " << lineNumber << ": " << error.what() << '\n';
+    return false;
+  }
+  return true;
 }
 
 void Simulator::deliverTicks(const Words& words, bool onlyWhileTimerRuns) {

@@ -23,6 +23,14 @@ class Simulator {
   // err with its line number). Returns the process's exit status.
   int run(std::istream& script, std::ostream& err);
 
+  // Runs one line of a script; false after reporting an error on err, which
+  // ends the run with kScriptErrorExit.
+  bool runLine(std::string_view line, long lineNumber, std::ostream& err);
+  // True once the program has posted its quit message: nothing more runs.
+  bool ended() const { return platform_.quitCode().has_value(); }
+  // The exit status of a run that ended without an error.
+  int exitStatus() const { return platform_.quitCode().value_or(0); }
+
   const Game& game() const { return game_; }
 
  private:
@@ -30,7 +38,6 @@ class Simulator {
   void execute(const Words& words);
   void deliverTicks(const Words& words, bool onlyWhileTimerRuns);
   void writeFrame(std::string_view path);
-  bool ended() const { return platform_.quitCode().has_value(); }
 
   std::ostream& out_;
   SimPlatform platform_;
