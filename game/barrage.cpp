@@ -61,7 +61,7 @@ i32& latch(GameState& s, Latch which) {
 void fly(GameState& s, Bullet& b, const Member& m) {
   if (s.bossHits >= m.firstHits && s.bossHits <= m.lastHits && b.flying == 0) {
     b.x = s.bossX;
-    b.y = wrappingSum(s.bossY, kLaunchBelowBoss);
+    b.y = clampedSum(s.bossY, kLaunchBelowBoss);
     b.flying = 1;
   }
   if (b.flying == 1) {

@@ -50,7 +50,7 @@ void flyBullets(Heavy& h, const HeavyRoute& route) {
   for (int i = 0; i < kHeavyBulletCount; ++i) {
     Bullet& b = h.bullets[i];
     if (inBand(h.y) && b.flying == 0) {
-      b.x = wrappingSum(h.x, 30);
+      b.x = clampedSum(h.x, 30);
       b.y = h.y + 25;
       b.flying = 1;
     }

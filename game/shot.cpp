@@ -24,7 +24,7 @@ void fly(GameState& s) {
   }
   if (s.shotY < kRefireAboveY && s.shotQueued == 1) {
     s.shotX = s.playerX;
-    s.shotY = wrappingSum(s.playerY, -kShotAboveShip);
+    s.shotY = clampedSum(s.playerY, -kShotAboveShip);
     s.shotQueued = 0;
   }
 }
@@ -51,8 +51,8 @@ void hitHeavy(GameState& s, Heavy& h) {
     s.heavyFlashY = h.y;
     h.flashing = 1;
     if (h.hitCount > kCyclesBeforeDestruction) {
-      h.explosionX = wrappingSum(h.x, 25);
-      h.explosionY = wrappingSum(h.y, 10);
+      h.explosionX = clampedSum(h.x, 25);
+      h.explosionY = clampedSum(h.y, 10);
       h.y = kDestroyedY;
       h.hitCount = 0;
     }

@@ -1,7 +1,6 @@
 #include "game/tick.h"
 
-#include <limits>
-
+#include "game/arithmetic.h"
 #include "game/phases.h"
 
 namespace vantorix {
@@ -9,7 +8,7 @@ namespace vantorix {
 WorldTickResult runWorldTick(GameState& s) {
   // After some 2147 million ticks the count rests at its top: every timeline
   // condition has long been decided by then.
-  if (s.tickCount < std::numeric_limits<i32>::max()) ++s.tickCount;
+  advance(s.tickCount, 1);
   runFighterPhase(s);
   runHeavyPhase(s);
   runShotPhase(s);

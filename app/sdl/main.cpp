@@ -1,0 +1,150 @@
+// The SDL program's entry point: a window with the menu bar over the
+// 767 x 480 field, the sprites, and the message loop until the game quits.
+#include <SDL.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "app/sdl/locale_setup.h"
+#include "app/sdl/menu.h"
+#include "app/sdl/presenter.h"
+#include "app/sdl/shell.h"
+#include "app/sdl/sprite_surfaces.h"
+#include "app/texts.h"
+
+#ifdef VANTORIX_X11_ERROR_FILTER
+#include "app/sdl/x11_error_filter.h"
+#endif
+
+namespace vantorix::sdl {
+
+namespace {
+
+// The video drivers that show no window run the game only with this set.
+constexpr const char* kHeadlessOptIn = "VANTORIX_ALLOW_HEADLESS";
+constexpr const char* kReportVariable = "VANTORIX_PACING_REPORT";
+constexpr long kLongestReport = 3600;
+
+int fail(const char* what) {
+  std::fprintf(stderr, "vantorix: %s: %s\n", what, SDL_GetError());
+  return 1;
+}
+
+bool set(const char* variable) {
+  const char* value = std::getenv(variable);
+  return value != nullptr && *value != '\0';
+}
+
+bool headless(const char* driver) {
+  return driver != nullptr &&
+         (std::strcmp(driver, "dummy") == 0 || std::strcmp(driver, "offscreen") == 0);
+}
+
+// Seconds of ticking to measure; 0 for none, -1 for a value that is no such
+// number.
+int reportSeconds() {
+  const char* value = std::getenv(kReportVariable);
+  if (value == nullptr || *value == '\0') return 0;
+  char* end = nullptr;
+  errno = 0;
+  const long seconds = std::strtol(value, &end, 10);
+  if (errno != 0 || *end != '\0' || seconds < 1 || seconds > kLongestReport) return -1;
+  return static_cast<int>(seconds);
+}
+
+struct SdlVideo {
+  bool ready = SDL_Init(SDL_INIT_VIDEO) == 0;
+  ~SdlVideo() { SDL_Quit(); }
+};
+
+struct OwnedWindow {
+  SDL_Window* window;
+  ~OwnedWindow() {
+    if (window != nullptr) SDL_DestroyWindow(window);
+  }
+};
+
+struct OwnedSurface {
+  SDL_Surface* surface;
+  ~OwnedSurface() { SDL_FreeSurface(surface); }
+};
+
+int runProgram() {
+  const int seconds = reportSeconds();
+  if (seconds < 0) {
+    std::fprintf(stderr, "vantorix: %s must be a number of seconds from 1 to %ld\n",
+                 kReportVariable, kLongestReport);
+    return 2;
+  }
+  const char* requested = std::getenv("SDL_VIDEODRIVER");
+  const bool chosen = requested != nullptr && *requested != '\0';
+#if !defined(__APPLE__)
+  // Without a display SDL would go on to drivers that show nothing; say so
+  // plainly instead.
+  if (!chosen && !set("DISPLAY") && !set("WAYLAND_DISPLAY")) {
+    std::fprintf(stderr,
+                 "vantorix: cannot open a window: no display (neither DISPLAY nor "
+                 "WAYLAND_DISPLAY is set)\n");
+    return 1;
+  }
+#endif
+#ifdef VANTORIX_X11_ERROR_FILTER
+  filterLostWakeUpErrors();
+#endif
+  // A box in front of a fullscreen window must not send the game away.
+  SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
+  const SdlVideo video;
+  if (!video.ready) return fail("cannot open a window");
+  const char* driver = SDL_GetCurrentVideoDriver();
+  if (headless(driver) && !set(kHeadlessOptIn)) {
+    if (chosen) {
+      std::fprintf(stderr,
+                   "vantorix: cannot open a window: the \"%s\" video driver shows none "
+                   "(%s=1 runs on it anyway)\n",
+                   driver, kHeadlessOptIn);
+    } else {
+      const char* display = std::getenv("DISPLAY");
+      const char* wayland = std::getenv("WAYLAND_DISPLAY");
+      std::fprintf(stderr,
+                   "vantorix: cannot open a window: no display could be opened (DISPLAY=%s, "
+                   "WAYLAND_DISPLAY=%s)\n",
+                   display != nullptr ? display : "", wayland != nullptr ? wayland : "");
+    }
+    return 1;
+  }
+
+  const std::string title(texts::kWindowTitle);
+  const OwnedWindow window{SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_UNDEFINED,
+                                            SDL_WINDOWPOS_UNDEFINED, kPictureWidth, kPictureHeight,
+                                            SDL_WINDOW_RESIZABLE)};
+  if (window.window == nullptr) return fail("cannot open a window");
+  SDL_SetWindowMinimumSize(window.window, kPictureWidth, kPictureHeight);
+
+  Presenter presenter(window.window);
+  if (!presenter.open()) return fail("cannot draw into the window");
+  SpriteSurfaces sprites;
+  if (!sprites.load(presenter.pixelFormat())) return fail("cannot prepare the sprites");
+  const OwnedSurface picture{SDL_CreateRGBSurfaceWithFormat(
+      0, kPictureWidth, kPictureHeight, SDL_BITSPERPIXEL(presenter.pixelFormat()),
+      presenter.pixelFormat())};
+  if (picture.surface == nullptr) return fail("cannot make the picture");
+  SDL_SetWindowIcon(window.window, sprites.surface(Sprite::kPlayerShip));
+
+  Shell shell(window.window, presenter, sprites, picture.surface, seconds);
+  const int code = shell.run();
+  return code < 0 ? 1 : code;
+}
+
+}  // namespace
+
+}  // namespace vantorix::sdl
+
+int main(int argc, char* argv[]) {
+  static_cast<void>(argc);
+  static_cast<void>(argv);
+  vantorix::sdl::ensureUtf8Locale();
+  return vantorix::sdl::runProgram();
+}
