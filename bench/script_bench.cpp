@@ -1,0 +1,40 @@
+// The scripted whole game of the scenario tests, from the start command to the
+// win box (32,674 ticks), read and run through the simulator's entry points without drawing.
+#include <benchmark/benchmark.h>
+
+#include <fstream>
+#include <ostream>
+#include <sstream>
+#include <streambuf>
+#include <string>
+
+#include "tools/sim/simulator.h"
+
+namespace vantorix::bench {
+namespace {
+
+class NullBuffer final : public std::streambuf {
+ protected:
+  int_type overflow(int_type c) override { return traits_type::not_eof(c); }
+  std::streamsize xsputn(const char*, std::streamsize n) override { return n; }
+};
+
+void BM_ScriptedGameWon(benchmark::State& run) {
+  std::ifstream file(VANTORIX_WON_GAME_SCRIPT);
+  std::stringstream text;
+  text << file.rdbuf();
+  const std::string script = text.str();
+  if (script.empty()) run.SkipWithError("cannot read " VANTORIX_WON_GAME_SCRIPT);
+  NullBuffer nothing;
+  std::ostream out(&nothing);
+  for (auto _ : run) {
+    sim::Simulator simulator(out);
+    std::istringstream in(script);
+    if (simulator.run(in, out) != 0) run.SkipWithError("the scripted game did not run to its end");
+  }
+}
+
+BENCHMARK(BM_ScriptedGameWon)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace vantorix::bench
