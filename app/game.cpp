@@ -90,8 +90,12 @@ void Game::keyDown(int virtualKey) {
   if (state_.tickCount > 0) platform_.invalidate();
 }
 
-void Game::destroy() { platform_.postQuit(0); }
+void Game::destroy() {
+  platform_.postQuit(0);
+}
 
-void Game::paint(Canvas& canvas) const { vantorix::paint(state_, canvas); }
+void Game::paint(Canvas& canvas) const {
+  vantorix::paint(state_, canvas);
+}
 
 }  // namespace vantorix

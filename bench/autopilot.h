@@ -36,7 +36,8 @@ GameState playUntil(Condition reached, int maxTicks = 400000) {
   QuietPlatform platform;
   Game game(platform);
   game.command(kCommandStart);
-  for (int t = 0; t < maxTicks && !reached(game.state()); ++t) playOneTick(game);
+  for (int t = 0; t < maxTicks && !reached(game.state()); ++t)
+    playOneTick(game);
   return game.state();
 }
 

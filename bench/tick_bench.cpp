@@ -24,7 +24,8 @@ void tickFrom(benchmark::State& run, const GameState& snapshot) {
 }
 
 void BM_TickFightersAlone(benchmark::State& run) {
-  static const GameState snapshot = playUntil([](const GameState& s) { return s.tickCount >= 300; });
+  static const GameState snapshot =
+      playUntil([](const GameState& s) { return s.tickCount >= 300; });
   tickFrom(run, snapshot);
 }
 

@@ -35,7 +35,8 @@ std::string_view firstWord(std::string_view line) {
 long tickCount(std::string_view line, std::string_view command) {
   const auto at = line.find(command);
   std::string_view rest = line.substr(at + command.size());
-  while (!rest.empty() && (rest.front() == ' ' || rest.front() == '\t')) rest.remove_prefix(1);
+  while (!rest.empty() && (rest.front() == ' ' || rest.front() == '\t'))
+    rest.remove_prefix(1);
   while (!rest.empty() && (rest.back() == ' ' || rest.back() == '\t' || rest.back() == '\r'))
     rest.remove_suffix(1);
   if (rest.empty()) return command == "tick" ? 1 : -1;

@@ -36,9 +36,14 @@ int main(int argc, char** argv) {
   std::mt19937_64 random(argc > 2 ? std::strtoull(argv[2], nullptr, 10) : 1);
   RandomPlatform platform(random);
   vantorix::Game game(platform);
-  const int keys[] = {vantorix::kVkSpace, vantorix::kVkLeft, vantorix::kVkUp,
-                      vantorix::kVkRight, vantorix::kVkDown, 0,
-                      33, 255};
+  const int keys[] = {vantorix::kVkSpace,
+                      vantorix::kVkLeft,
+                      vantorix::kVkUp,
+                      vantorix::kVkRight,
+                      vantorix::kVkDown,
+                      0,
+                      33,
+                      255};
   vantorix::GameState before = game.state();
   vantorix::i32 deepestTick = 0;
   vantorix::i32 deepestHits = 0;

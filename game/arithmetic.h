@@ -19,6 +19,8 @@ constexpr i32 clampedSum(i32 a, i32 b) {
   return static_cast<i32>(sum);
 }
 
-constexpr void advance(i32& value, i32 step) { value = clampedSum(value, step); }
+constexpr void advance(i32& value, i32 step) {
+  value = clampedSum(value, step);
+}
 
 }  // namespace vantorix

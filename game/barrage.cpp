@@ -25,33 +25,33 @@ constexpr i32 kLaunchBelowBoss = 20;
 
 using enum Latch;
 constexpr Member kMembers[kBossBulletCount] = {
-    {-2, 2, 0, 31, 480, kNone, kNone},  // redFanWideLeft
-    {-1, 2, 0, 31, 480, kNone, kNone},  // redFanLeft
-    {0, 2, 0, 31, 480, kNone, kNone},   // redFanDown
-    {+1, 2, 0, 31, 480, kNone, kNone},  // redFanRight
-    {+2, 2, 0, 31, 480, kNone, kNone},  // redFanWideRight
-    {-1, 2, 32, 95, 480, kNone, kRedTrioB},  // redTrioALeft
-    {0, 2, 32, 95, 480, kNone, kNone},       // redTrioADown
-    {+1, 2, 32, 95, 480, kNone, kNone},      // redTrioARight
-    {-1, 2, 32, 95, 480, kRedTrioB, kNone},  // redTrioBLeft
-    {0, 2, 32, 95, 480, kRedTrioB, kNone},   // redTrioBDown
-    {+1, 2, 32, 95, 480, kRedTrioB, kNone},  // redTrioBRight
+    {-2, 2, 0, 31, 480, kNone, kNone},            // redFanWideLeft
+    {-1, 2, 0, 31, 480, kNone, kNone},            // redFanLeft
+    {0, 2, 0, 31, 480, kNone, kNone},             // redFanDown
+    {+1, 2, 0, 31, 480, kNone, kNone},            // redFanRight
+    {+2, 2, 0, 31, 480, kNone, kNone},            // redFanWideRight
+    {-1, 2, 32, 95, 480, kNone, kRedTrioB},       // redTrioALeft
+    {0, 2, 32, 95, 480, kNone, kNone},            // redTrioADown
+    {+1, 2, 32, 95, 480, kNone, kNone},           // redTrioARight
+    {-1, 2, 32, 95, 480, kRedTrioB, kNone},       // redTrioBLeft
+    {0, 2, 32, 95, 480, kRedTrioB, kNone},        // redTrioBDown
+    {+1, 2, 32, 95, 480, kRedTrioB, kNone},       // redTrioBRight
     {-1, 3, 96, 125, 480, kNone, kFastRedTrioB},  // fastRedTrioALeft
     {0, 3, 96, 125, 480, kNone, kNone},           // fastRedTrioADown
     {+1, 3, 96, 125, 480, kNone, kNone},          // fastRedTrioARight
     {-1, 3, 96, 125, 480, kFastRedTrioB, kNone},  // fastRedTrioBLeft
     {0, 3, 96, 125, 480, kFastRedTrioB, kNone},   // fastRedTrioBDown
     {+1, 3, 96, 125, 480, kFastRedTrioB, kNone},  // fastRedTrioBRight
-    {-2, 2, 0, 63, 600, kNone, kNone},  // blueFanWideLeft
-    {-1, 2, 0, 63, 600, kNone, kNone},  // blueFanLeft
-    {0, 2, 0, 63, 600, kNone, kNone},   // blueFanDown
-    {+1, 2, 0, 63, 600, kNone, kNone},  // blueFanRight
-    {+2, 2, 0, 63, 600, kNone, kNone},  // blueFanWideRight
-    {-2, 3, 64, 125, 600, kNone, kNone},  // fastBlueFanWideLeft
-    {-1, 3, 64, 125, 600, kNone, kNone},  // fastBlueFanLeft
-    {0, 3, 64, 125, 600, kNone, kNone},   // fastBlueFanDown
-    {+1, 3, 64, 125, 600, kNone, kNone},  // fastBlueFanRight
-    {+2, 3, 64, 125, 600, kNone, kNone},  // fastBlueFanWideRight
+    {-2, 2, 0, 63, 600, kNone, kNone},            // blueFanWideLeft
+    {-1, 2, 0, 63, 600, kNone, kNone},            // blueFanLeft
+    {0, 2, 0, 63, 600, kNone, kNone},             // blueFanDown
+    {+1, 2, 0, 63, 600, kNone, kNone},            // blueFanRight
+    {+2, 2, 0, 63, 600, kNone, kNone},            // blueFanWideRight
+    {-2, 3, 64, 125, 600, kNone, kNone},          // fastBlueFanWideLeft
+    {-1, 3, 64, 125, 600, kNone, kNone},          // fastBlueFanLeft
+    {0, 3, 64, 125, 600, kNone, kNone},           // fastBlueFanDown
+    {+1, 3, 64, 125, 600, kNone, kNone},          // fastBlueFanRight
+    {+2, 3, 64, 125, 600, kNone, kNone},          // fastBlueFanWideRight
 };
 
 i32& latch(GameState& s, Latch which) {
@@ -88,7 +88,8 @@ void runBarragePhase(GameState& s) {
 }
 
 void runBarrageHitPhase(GameState& s) {
-  for (Bullet& b : s.bossBullets) testPlayerContact(s, b.x, b.y, kBulletMargins, b.site);
+  for (Bullet& b : s.bossBullets)
+    testPlayerContact(s, b.x, b.y, kBulletMargins, b.site);
 }
 
 }  // namespace vantorix

@@ -18,7 +18,8 @@ class FieldName {
   static constexpr std::size_t kCapacity = 48;
 
   FieldName& operator<<(std::string_view part) {
-    for (char c : part) push(c);
+    for (char c : part)
+      push(c);
     return *this;
   }
   FieldName& operator<<(int number) {
@@ -29,7 +30,8 @@ class FieldName {
       digits[count++] = static_cast<char>('0' + value % 10);
       value /= 10;
     } while (value != 0);
-    while (count > 0) push(digits[--count]);
+    while (count > 0)
+      push(digits[--count]);
     return *this;
   }
   std::string_view view() const { return {text_.data(), size_}; }
@@ -51,13 +53,13 @@ inline constexpr std::array<std::array<std::string_view, kHeavyBulletCount>, kHe
                       {"WideLeft", "Left", "Down", "Right", "WideRight"}}};
 
 inline constexpr std::array<std::string_view, kBossBulletCount> kBossBulletNames{
-    "redFanWideLeft",      "redFanLeft",       "redFanDown",          "redFanRight",
-    "redFanWideRight",     "redTrioALeft",     "redTrioADown",        "redTrioARight",
-    "redTrioBLeft",        "redTrioBDown",     "redTrioBRight",       "fastRedTrioALeft",
-    "fastRedTrioADown",    "fastRedTrioARight", "fastRedTrioBLeft",   "fastRedTrioBDown",
-    "fastRedTrioBRight",   "blueFanWideLeft",  "blueFanLeft",         "blueFanDown",
-    "blueFanRight",        "blueFanWideRight", "fastBlueFanWideLeft", "fastBlueFanLeft",
-    "fastBlueFanDown",     "fastBlueFanRight", "fastBlueFanWideRight"};
+    "redFanWideLeft",    "redFanLeft",        "redFanDown",          "redFanRight",
+    "redFanWideRight",   "redTrioALeft",      "redTrioADown",        "redTrioARight",
+    "redTrioBLeft",      "redTrioBDown",      "redTrioBRight",       "fastRedTrioALeft",
+    "fastRedTrioADown",  "fastRedTrioARight", "fastRedTrioBLeft",    "fastRedTrioBDown",
+    "fastRedTrioBRight", "blueFanWideLeft",   "blueFanLeft",         "blueFanDown",
+    "blueFanRight",      "blueFanWideRight",  "fastBlueFanWideLeft", "fastBlueFanLeft",
+    "fastBlueFanDown",   "fastBlueFanRight",  "fastBlueFanWideRight"};
 
 // Calls visit(std::string_view name, i32& value) for every field, in the order
 // of the record. State is GameState or const GameState.
@@ -104,7 +106,8 @@ void forEachField(State& s, Visit&& visit) {
     field(f.y, "fighter", n, "Y");
     field(f.leftward, "fighter", n, "Leftward");
     site(f.bodySite, "fighter", n, "BodySite");
-    for (int b = 0; b < kFighterBulletCount; ++b) bullet(f.bullets[b], "red", n, kRedBulletNames[b]);
+    for (int b = 0; b < kFighterBulletCount; ++b)
+      bullet(f.bullets[b], "red", n, kRedBulletNames[b]);
     field(f.explosionX, "fighter", n, "ExplosionX");
     field(f.explosionY, "fighter", n, "ExplosionY");
     field(f.exploding, "fighter", n, "Exploding");
@@ -119,7 +122,8 @@ void forEachField(State& s, Visit&& visit) {
     field(h.entered, "heavy", n, "Entered");
     field(h.pauseCount, "heavy", n, "PauseCount");
     site(h.bodySite, "heavy", n, "BodySite");
-    for (int b = 0; b < kHeavyBulletCount; ++b) bullet(h.bullets[b], "blue", n, kBlueBulletNames[i][b]);
+    for (int b = 0; b < kHeavyBulletCount; ++b)
+      bullet(h.bullets[b], "blue", n, kBlueBulletNames[i][b]);
     field(h.flashing, "heavy", n, "Flashing");
     field(h.flashTimer, "heavy", n, "FlashTimer");
     field(h.hitCount, "heavy", n, "HitCount");
@@ -149,7 +153,8 @@ void forEachField(State& s, Visit&& visit) {
   field(s.healthBarY, "healthBarY");
   site(s.bossBodySite, "bossBodySite");
 
-  for (int m = 0; m < kBossBulletCount; ++m) bullet(s.bossBullets[m], kBossBulletNames[m]);
+  for (int m = 0; m < kBossBulletCount; ++m)
+    bullet(s.bossBullets[m], kBossBulletNames[m]);
   field(s.redTrioBReleased, "redTrioBReleased");
   field(s.fastRedTrioBReleased, "fastRedTrioBReleased");
 
@@ -158,7 +163,8 @@ void forEachField(State& s, Visit&& visit) {
     field(s.notches[n].x, "notches[", n + 1, "].x");
     field(s.notches[n].y, "notches[", n + 1, "].y");
   }
-  for (int k = 0; k < kNotchReadyCount; ++k) field(s.notchReady[k], "notchReady[", k + 1, "]");
+  for (int k = 0; k < kNotchReadyCount; ++k)
+    field(s.notchReady[k], "notchReady[", k + 1, "]");
   field(s.bossFlashX, "bossFlashX");
   field(s.bossFlashY, "bossFlashY");
   field(s.bossFlashActive, "bossFlashActive");

@@ -14,7 +14,9 @@ constexpr i32 kBulletDx[kFighterBulletCount] = {-1, +1, 0};  // left, right, dow
 constexpr i32 kBulletDy = 2;
 
 // The band near the top in which a fighter releases its waiting bullets.
-constexpr bool inLaunchBand(i32 y) { return y > 10 && y < 20; }
+constexpr bool inLaunchBand(i32 y) {
+  return y > 10 && y < 20;
+}
 
 void sweep(Fighter& f) {
   if (f.leftward == 0) advance(f.x, 1);
@@ -50,7 +52,8 @@ void flyBullets(Fighter& f) {
 
 void testContacts(GameState& s, Fighter& f) {
   testPlayerContact(s, f.x, f.y, kFighterBodyMargins, f.bodySite);
-  for (Bullet& b : f.bullets) testPlayerContact(s, b.x, b.y, kBulletMargins, b.site);
+  for (Bullet& b : f.bullets)
+    testPlayerContact(s, b.x, b.y, kBulletMargins, b.site);
 }
 
 }  // namespace

@@ -88,21 +88,24 @@ constexpr Fighter makeFighter(i32 x, i32 y, std::array<Point, kFighterBulletCoun
 
 constexpr Heavy makeHeavy() {
   Heavy h;
-  for (Bullet& b : h.bullets) b.y = -30;
+  for (Bullet& b : h.bullets)
+    b.y = -30;
   return h;
 }
 
 template <int N>
 constexpr std::array<Bullet, N> makeBossBullets() {
   std::array<Bullet, N> bullets{};
-  for (Bullet& b : bullets) b.y = -50;
+  for (Bullet& b : bullets)
+    b.y = -50;
   return bullets;
 }
 
 template <int N>
 constexpr std::array<Point, N> makeParkedNotches() {
   std::array<Point, N> notches{};
-  for (Point& p : notches) p.y = -100;
+  for (Point& p : notches)
+    p.y = -100;
   return notches;
 }
 }  // namespace detail

@@ -22,11 +22,13 @@ constexpr HeavyRoute kRoutes[kHeavyCount] = {
 constexpr i32 kEntryY = -50;
 constexpr i32 kWrappedY = -200;
 constexpr i32 kBulletDy = 2;
-constexpr i32 kHoldAfter = 10;   // ticks of movement in the band before a hold
-constexpr i32 kCycleTicks = 100; // one move-and-hold cycle of the pause counter
+constexpr i32 kHoldAfter = 10;    // ticks of movement in the band before a hold
+constexpr i32 kCycleTicks = 100;  // one move-and-hold cycle of the pause counter
 
 // The upper band in which a heavy holds and fires; both bounds exclusive.
-constexpr bool inBand(i32 y) { return y > 30 && y < 120; }
+constexpr bool inBand(i32 y) {
+  return y > 30 && y < 120;
+}
 
 void move(GameState& s, Heavy& h, const HeavyRoute& route) {
   if (s.tickCount > route.entryTick && h.entered == 0) {
@@ -64,7 +66,8 @@ void flyBullets(Heavy& h, const HeavyRoute& route) {
 
 void testContacts(GameState& s, Heavy& h) {
   testPlayerContact(s, h.x, h.y, kHeavyBodyMargins, h.bodySite);
-  for (Bullet& b : h.bullets) testPlayerContact(s, b.x, b.y, kBulletMargins, b.site);
+  for (Bullet& b : h.bullets)
+    testPlayerContact(s, b.x, b.y, kBulletMargins, b.site);
 }
 
 }  // namespace

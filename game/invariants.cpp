@@ -7,8 +7,12 @@ namespace vantorix {
 
 namespace {
 
-constexpr bool isFlag(i32 v) { return v == 0 || v == 1; }
-constexpr bool within(i32 v, i32 low, i32 high) { return v >= low && v <= high; }
+constexpr bool isFlag(i32 v) {
+  return v == 0 || v == 1;
+}
+constexpr bool within(i32 v, i32 low, i32 high) {
+  return v >= low && v <= high;
+}
 
 // The furthest a bullet can travel from the field in one flight: a wide bullet
 // moves 2 sideways per tick for at most 300 ticks.

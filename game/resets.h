@@ -6,7 +6,9 @@
 
 namespace vantorix {
 
-inline void fullReset(GameState& s) { s = kStartState; }
+inline void fullReset(GameState& s) {
+  s = kStartState;
+}
 
 // The timeline, the enemies and the boss's damage carry on from where they were.
 inline void continueReset(GameState& s) {

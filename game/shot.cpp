@@ -76,8 +76,10 @@ void hitHeavy(GameState& s, Heavy& h) {
 
 void runShotPhase(GameState& s) {
   fly(s);
-  for (Fighter& f : s.fighters) hitFighter(s, f);
-  for (Heavy& h : s.heavies) hitHeavy(s, h);
+  for (Fighter& f : s.fighters)
+    hitFighter(s, f);
+  for (Heavy& h : s.heavies)
+    hitHeavy(s, h);
 }
 
 }  // namespace vantorix

@@ -29,7 +29,9 @@ enum class Sprite : std::uint8_t {
 inline constexpr int kSpriteCount = 16;
 
 // n of the resource name "MYBPn".
-constexpr int resourceNumber(Sprite sprite) { return static_cast<int>(sprite); }
+constexpr int resourceNumber(Sprite sprite) {
+  return static_cast<int>(sprite);
+}
 
 // Uncompressed 24-bit picture: rows top to bottom, each pixel blue, green, red.
 struct SpriteImage {

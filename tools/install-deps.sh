@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake make g++ libgtest-dev libgmock-dev libbenchmark-dev  # native build, tests, benchmarks
   libsdl2-dev                                                # the Linux and macOS program
-  clang libclang-rt-14-dev                                   # the fuzzer
+  clang libclang-rt-14-dev clang-format                      # the fuzzer, the style check
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64       # the Windows program
   wine wine64 xvfb xdotool x11-utils imagemagick python3     # end-to-end runs
   fonts-vlgothic xfonts-base locales                         # Japanese texts on screen

@@ -28,7 +28,8 @@ class SilentPlatform final : public Platform {
 void playAFewMessages(Game& game) {
   for (int i = 0; i < 3; ++i) {
     game.timer();
-    for (int key : {kVkSpace, kVkLeft, kVkUp, kVkRight, kVkDown}) game.keyDown(key);
+    for (int key : {kVkSpace, kVkLeft, kVkUp, kVkRight, kVkDown})
+      game.keyDown(key);
   }
 }
 

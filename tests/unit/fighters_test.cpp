@@ -36,7 +36,8 @@ TEST(FighterSweep, HoldsTheRightEndForTwoTicksAndShowsTheLeftEndOnce) {
 TEST(FighterSweep, ACycleTakes1433Ticks) {
   GameState s = stateWithSafeShip();
   s.fighters[0].x = 100;
-  for (int i = 0; i < 1433; ++i) runFighterPhase(s);
+  for (int i = 0; i < 1433; ++i)
+    runFighterPhase(s);
   EXPECT_EQ(s.fighters[0].x, 100);
   EXPECT_EQ(s.fighters[0].leftward, 0);
 }
@@ -60,14 +61,16 @@ TEST(FighterSinking, AFighterGoneForGoodRestsFarBelowInsteadOfOverflowing) {
   GameState s = stateWithSafeShip();
   s.tickCount = kReturnsEndTick;
   s.fighters[0].y = kFarBelowField - 1;
-  for (int i = 0; i < 5; ++i) runFighterPhase(s);
+  for (int i = 0; i < 5; ++i)
+    runFighterPhase(s);
   EXPECT_EQ(s.fighters[0].y, kFarBelowField);
   EXPECT_EQ(s.fighters[0].bullets[0].flying, 0);
 }
 
 TEST(FighterVolley, LeavesInTheBandFallsTwoPixelsATickAndStopsJustBelowTheField) {
   GameState s = stateWithSafeShip();
-  for (int t = 1; t <= 51; ++t) runWorldTick(s);
+  for (int t = 1; t <= 51; ++t)
+    runWorldTick(s);
   const Fighter& f = s.fighters[0];
   ASSERT_EQ(f.y, 11);
   const i32 expectedDx[] = {-1, +1, 0};
@@ -76,7 +79,8 @@ TEST(FighterVolley, LeavesInTheBandFallsTwoPixelsATickAndStopsJustBelowTheField)
     EXPECT_EQ(f.bullets[i].y, 33);
     EXPECT_EQ(f.bullets[i].flying, 1);
   }
-  for (int t = 52; t <= 274; ++t) runWorldTick(s);
+  for (int t = 52; t <= 274; ++t)
+    runWorldTick(s);
   EXPECT_EQ(f.bullets[2].y, 479);
   EXPECT_EQ(f.bullets[2].flying, 1);
   runWorldTick(s);  // tick 275

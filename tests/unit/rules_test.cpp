@@ -16,8 +16,8 @@ TEST(BoxTest, EveryMarginIsInclusiveAndOnePixelFurtherMisses) {
     i32 px, py;
     bool hit;
   } cases[] = {
-      {85, 200, true},  {84, 200, false},  {125, 200, true}, {126, 200, false},
-      {100, 185, true}, {100, 184, false}, {100, 215, true}, {100, 216, false},
+      {85, 200, true},  {84, 200, false},  {125, 200, true},  {126, 200, false},
+      {100, 185, true}, {100, 184, false}, {100, 215, true},  {100, 216, false},
       {85, 185, true},  {125, 215, true},  {126, 216, false},
   };
   for (const auto& c : cases) {
@@ -40,7 +40,8 @@ class Lives : public ::testing::Test {
     checkRespawn(s, site);
   }
   void tickWithoutHit(HitSite& site, int ticks = 1) {
-    for (int i = 0; i < ticks; ++i) checkRespawn(s, site);
+    for (int i = 0; i < ticks; ++i)
+      checkRespawn(s, site);
   }
   void expectLives(i32 icon1Y, i32 icon2Y, i32 lostFirst, i32 lostSecond, i32 gameOver) {
     EXPECT_EQ(s.lifeIcon1Y, icon1Y);

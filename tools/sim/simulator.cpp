@@ -21,22 +21,26 @@ Words splitWords(std::string_view line) {
   Words words;
   std::size_t i = 0;
   while (i < line.size()) {
-    while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) ++i;
+    while (i < line.size() && (line[i] == ' ' || line[i] == '\t'))
+      ++i;
     const std::size_t start = i;
-    while (i < line.size() && line[i] != ' ' && line[i] != '\t') ++i;
+    while (i < line.size() && line[i] != ' ' && line[i] != '\t')
+      ++i;
     if (i > start) words.push_back(line.substr(start, i - start));
   }
   return words;
 }
 
-std::string quoted(std::string_view word) { return "\"" + std::string(word) + "\""; }
+std::string quoted(std::string_view word) {
+  return "\"" + std::string(word) + "\"";
+}
 
 std::int64_t parseNumber(std::string_view word, std::int64_t min, std::int64_t max) {
   std::int64_t value = 0;
   const char* end = word.data() + word.size();
   const auto [ptr, ec] = std::from_chars(word.data(), end, value);
-  if (ec == std::errc::result_out_of_range || (ec == std::errc{} && ptr == end &&
-                                               (value < min || value > max))) {
+  if (ec == std::errc::result_out_of_range ||
+      (ec == std::errc{} && ptr == end && (value < min || value > max))) {
     throw ScriptError("number out of range " + quoted(word));
   }
   if (ec != std::errc{} || ptr != end) throw ScriptError("malformed number " + quoted(word));
@@ -146,7 +150,8 @@ void Simulator::execute(const Words& words) {
     game_.command(static_cast<int>(parseNumber(words[1], 0, 0xFFFF)));
   } else if (command == "answer") {
     expectArgs(words, 1, std::numeric_limits<std::size_t>::max() - 1);
-    for (std::size_t i = 1; i < words.size(); ++i) platform_.queueAnswer(parseAnswer(words[i]));
+    for (std::size_t i = 1; i < words.size(); ++i)
+      platform_.queueAnswer(parseAnswer(words[i]));
   } else if (command == "set") {
     expectArgs(words, 2, 2);
     i32* field = findField(state, words[1]);
