@@ -3,21 +3,14 @@
 #include <benchmark/benchmark.h>
 
 #include <fstream>
-#include <ostream>
 #include <sstream>
-#include <streambuf>
 #include <string>
 
+#include "tools/sim/null_stream.h"
 #include "tools/sim/simulator.h"
 
 namespace vantorix::bench {
 namespace {
-
-class NullBuffer final : public std::streambuf {
- protected:
-  int_type overflow(int_type c) override { return traits_type::not_eof(c); }
-  std::streamsize xsputn(const char*, std::streamsize n) override { return n; }
-};
 
 void BM_ScriptedGameWon(benchmark::State& run) {
   std::ifstream file(VANTORIX_WON_GAME_SCRIPT);
@@ -25,8 +18,7 @@ void BM_ScriptedGameWon(benchmark::State& run) {
   text << file.rdbuf();
   const std::string script = text.str();
   if (script.empty()) run.SkipWithError("cannot read " VANTORIX_WON_GAME_SCRIPT);
-  NullBuffer nothing;
-  std::ostream out(&nothing);
+  sim::NullStream out;
   for (auto _ : run) {
     sim::Simulator simulator(out);
     std::istringstream in(script);

@@ -1,24 +1,18 @@
 // libFuzzer target: arbitrary bytes as a simulator script. Malformed input must
 // end in the script error, never a crash; a script that pokes no field with
 // `set` must keep every game invariant after every single tick.
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <ostream>
-#include <streambuf>
 #include <string>
 #include <string_view>
 
 #include "game/invariants.h"
+#include "tools/sim/null_stream.h"
 #include "tools/sim/simulator.h"
 
 namespace {
-
-class NullBuffer final : public std::streambuf {
- protected:
-  int_type overflow(int_type c) override { return traits_type::not_eof(c); }
-  std::streamsize xsputn(const char*, std::streamsize n) override { return n; }
-};
 
 // Ticks one input may deliver in all, so that every input stays quick.
 constexpr long kTickBudget = 30000;
@@ -52,8 +46,7 @@ long tickCount(std::string_view line, std::string_view command) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  NullBuffer nothing;
-  std::ostream out(&nothing);
+  vantorix::sim::NullStream out;
   vantorix::sim::Simulator simulator(out);
   const std::string_view script(reinterpret_cast<const char*>(data), size);
 
