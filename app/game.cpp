@@ -3,14 +3,13 @@
 #include "app/texts.h"
 #include "game/keyboard.h"
 #include "game/resets.h"
+#include "game/rules.h"
 #include "game/tick.h"
 #include "render/paint.h"
 
 namespace vantorix {
 
 namespace {
-
-constexpr i32 kGameOver = -30;
 
 // Sets a flag for as long as it lives, also when a platform call throws.
 class FlagScope {
@@ -49,7 +48,7 @@ void Game::timer() {
   if (tickRunning_) return;
   FlagScope running(tickRunning_);
   if (runWorldTick(state_).bossDefeated) win();
-  if (state_.gameOverMark == kGameOver) lose();
+  if (state_.gameOverMark == kGameOverMark) lose();
   if (state_.tickCount > 0) platform_.invalidate();
 }
 

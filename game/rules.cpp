@@ -5,7 +5,6 @@ namespace vantorix {
 namespace {
 constexpr i32 kShipGoneY = -30;
 constexpr i32 kLifeIconGoneY = -30;
-constexpr i32 kGameOver = -30;
 }  // namespace
 
 void hitPlayer(GameState& s, HitSite& site) {
@@ -14,7 +13,7 @@ void hitPlayer(GameState& s, HitSite& site) {
   site.dying = 1;
   s.playerY = kShipGoneY;
   if (s.lostSecondLife == 0) s.lifeIcon1Y = kLifeIconGoneY;
-  if (s.lostSecondLife == 1 && site.respawnTimer == 0) s.gameOverMark = kGameOver;
+  if (s.lostSecondLife == 1 && site.respawnTimer == 0) s.gameOverMark = kGameOverMark;
   if (s.lifeIcon1Y == kLifeIconGoneY && s.lostFirstLife == 1) {
     s.lifeIcon2Y = kLifeIconGoneY;
     s.lostSecondLife = 1;

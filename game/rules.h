@@ -31,6 +31,8 @@ constexpr bool inBox(i32 px, i32 py, i32 ax, i32 ay, Margins m) {
          std::int64_t{ay} - m.top <= y && y <= std::int64_t{ay} + m.bottom;
 }
 
+// gameOverMark once a hit has cost the last life; the end of the tick acts on it.
+inline constexpr i32 kGameOverMark = -30;
 inline constexpr i32 kDyingTicks = 100;  // a site respawns the ship once its count is past this
 
 // The ship is back at its start position; the site rests.

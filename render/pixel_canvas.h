@@ -8,12 +8,10 @@
 #include <vector>
 
 #include "render/canvas.h"
+#include "render/client_area.h"
 #include "render/sprite_set.h"
 
 namespace vantorix {
-
-inline constexpr int kClientWidth = 767;
-inline constexpr int kClientHeight = 480;
 
 struct Bgr {
   std::uint8_t blue = 0;

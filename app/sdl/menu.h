@@ -9,11 +9,12 @@
 #include <string_view>
 
 #include "app/sdl/key_map.h"
+#include "render/client_area.h"
 
 namespace vantorix::sdl {
 
-inline constexpr int kFieldWidth = 767;
-inline constexpr int kFieldHeight = 480;
+inline constexpr int kFieldWidth = kClientWidth;
+inline constexpr int kFieldHeight = kClientHeight;
 inline constexpr int kMenuBarHeight = 20;
 inline constexpr int kPictureWidth = kFieldWidth;
 inline constexpr int kPictureHeight = kMenuBarHeight + kFieldHeight;

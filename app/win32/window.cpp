@@ -1,5 +1,7 @@
 #include "app/win32/window.h"
 
+#include "render/client_area.h"
+
 namespace vantorix::win32 {
 
 namespace {
@@ -8,10 +10,6 @@ constexpr const char* kClassName = "MyWindowClass";
 constexpr const char* kMenuName = "MYMENU";
 constexpr const char* kIconName = "icon1.ico";
 constexpr const char* kTitle = "Vantorix";
-
-// The title picture's size: the window shows all of it and the whole field.
-constexpr LONG kClientWidth = 767;
-constexpr LONG kClientHeight = 480;
 
 // A caption with the system menu and close box; no sizing border, no
 // minimise or maximise box, so the user cannot change the window's size.
