@@ -4,23 +4,27 @@
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 WIN32_EXE := $(CURDIR)/build/mingw/app/win32/vantorix.exe
 
-.PHONY: deps play test test-dev test-asan windows sim bench fuzz soak format clean
+.PHONY: play test test-dev test-asan windows sim bench fuzz soak format clean
 
-deps:
-	@tools/install-deps.sh
+# Each target installs what its purpose needs (tools/install-deps.sh has the lists).
+DEPS = @tools/install-deps.sh
 
-play: deps
+play:
+	$(DEPS) play
 	cmake --preset release
 	cmake --build --preset release -j $(JOBS) --target vantorix
 	build/release/app/sdl/vantorix
 
 # A minute of fuzzing first, so that CTest's summary closes the run.
-test: deps windows
+test:
+	$(DEPS) test
+	$(MAKE) windows
 	$(MAKE) fuzz FUZZ_SECONDS=60
 	$(MAKE) test-dev test-asan
 
 # The Windows program, cross-built with MinGW-w64; test-dev plays it under Wine.
 windows:
+	$(DEPS) windows
 	cmake --preset mingw
 	cmake --build --preset mingw -j $(JOBS)
 
@@ -35,19 +39,22 @@ test-asan:
 	cmake --build --preset asan -j $(JOBS)
 	ctest --preset asan -j $(JOBS)
 
-sim: deps
+sim:
+	$(DEPS) unit
 	cmake --preset dev
 	cmake --build --preset dev -j $(JOBS) --target vantorix-sim
 
-bench: deps
-	cmake --preset release
-	cmake --build --preset release -j $(JOBS) --target vantorix-bench
-	build/release/bench/vantorix-bench
+bench:
+	$(DEPS) bench
+	cmake --preset bench
+	cmake --build --preset bench -j $(JOBS) --target vantorix-bench
+	build/bench/bench/vantorix-bench
 
 # The simulator's script reader under libFuzzer, seeded with the scenario
 # scripts, for FUZZ_SECONDS; findings are written to build/fuzz/findings.
 FUZZ_SECONDS ?= 300
-fuzz: deps
+fuzz:
+	$(DEPS) fuzz
 	cmake --preset fuzz
 	cmake --build --preset fuzz -j $(JOBS) --target vantorix-fuzz
 	mkdir -p build/fuzz/corpus build/fuzz/findings
@@ -57,7 +64,8 @@ fuzz: deps
 
 # Ten million random messages through one game under the sanitizers.
 SOAK_MESSAGES ?= 10000000
-soak: deps
+soak:
+	$(DEPS) unit
 	cmake --preset asan
 	cmake --build --preset asan -j $(JOBS) --target vantorix-soak
 	build/asan/fuzz/vantorix-soak $(SOAK_MESSAGES)

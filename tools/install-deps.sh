@@ -1,19 +1,39 @@
 #!/usr/bin/env bash
-# Installs the Debian/Ubuntu packages the build and the tests need, if any are
-# missing. Runs apt-get as root, or through sudo.
+# Installs the Debian/Ubuntu packages that one or more purposes need, if any
+# are missing. Runs apt-get as root, or through sudo.
+# Usage: install-deps.sh PURPOSE...   (play, unit, test, bench, fuzz, windows)
 set -euo pipefail
 
-packages=(
-  cmake make g++ libgtest-dev libgmock-dev libbenchmark-dev  # native build, tests, benchmarks
-  libsdl2-dev                                                # the Linux and macOS program
-  clang libclang-rt-14-dev clang-format                      # the fuzzer, the style check
-  g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64       # the Windows program
-  wine wine64 xvfb xdotool x11-utils imagemagick python3     # end-to-end runs
-  fonts-vlgothic xfonts-base locales                         # Japanese texts on screen
+# One list per purpose; a purpose may name another with '@'.
+declare -A needs=(
+  [play]="cmake make g++ libsdl2-dev"
+  [windows]="cmake make g++ g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64"
+  [fuzz]="@play clang libclang-rt-14-dev"
+  [bench]="@play libbenchmark-dev"
+  # A native build with its unit tests (the dev and asan presets).
+  [unit]="@play libgtest-dev libgmock-dev"
+  # Everything make test runs: the unit and scenario tests, the style check,
+  # the fuzzer, and the end-to-end runs of both programs (Xvfb, and Wine with
+  # Japanese fonts for the Windows boxes).
+  [test]="@unit @windows @fuzz clang-format
+          xvfb xdotool x11-utils imagemagick python3
+          wine wine64 fonts-vlgothic xfonts-base"
 )
 
+[ $# -gt 0 ] || { echo "usage: install-deps.sh PURPOSE... (${!needs[*]})" >&2; exit 2; }
+
+declare -A wanted=()
+add_purpose() {
+  [ -n "${needs[$1]+set}" ] || { echo "install-deps.sh: unknown purpose '$1'" >&2; exit 2; }
+  local package
+  for package in ${needs[$1]}; do
+    if [ "${package:0:1}" = @ ]; then add_purpose "${package:1}"; else wanted[$package]=1; fi
+  done
+}
+for purpose in "$@"; do add_purpose "$purpose"; done
+
 missing=()
-for package in "${packages[@]}"; do
+for package in "${!wanted[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
     missing+=("$package")
 done
