@@ -46,4 +46,30 @@ MenuKey menuKeyOf(SDL_Keycode key) {
   }
 }
 
+BoxKey boxKeyOf(SDL_Keycode key, Uint16 modifiers) {
+  switch (key) {
+    case SDLK_RETURN:
+    case SDLK_KP_ENTER:
+      return BoxKey::kReturn;
+    case SDLK_SPACE:
+      return BoxKey::kSpace;
+    case SDLK_TAB:
+      return (modifiers & KMOD_SHIFT) != 0 ? BoxKey::kBackTab : BoxKey::kTab;
+    case SDLK_LEFT:
+    case SDLK_UP:
+      return BoxKey::kPrevious;
+    case SDLK_RIGHT:
+    case SDLK_DOWN:
+      return BoxKey::kNext;
+    case SDLK_y:
+      return BoxKey::kYes;
+    case SDLK_n:
+      return BoxKey::kNo;
+    case SDLK_ESCAPE:
+      return BoxKey::kEscape;
+    default:
+      return BoxKey::kOther;
+  }
+}
+
 }  // namespace vantorix::sdl

@@ -1,9 +1,11 @@
 // What a key press means to the SDL program: a virtual-key code for the game
-// (the codes of the Windows keyboard, which the game's key rules use), or one
-// of the keys that drive the menu.
+// (the codes of the Windows keyboard, which the game's key rules use), one of
+// the keys that drive the menu, or one that answers a message box.
 #pragma once
 
 #include <SDL_keycode.h>
+
+#include "app/sdl/message_box.h"
 
 namespace vantorix::sdl {
 
@@ -26,5 +28,8 @@ enum class MenuKey {
 };
 
 MenuKey menuKeyOf(SDL_Keycode key);
+
+// `modifiers` are SDL's, for Shift+Tab.
+BoxKey boxKeyOf(SDL_Keycode key, Uint16 modifiers);
 
 }  // namespace vantorix::sdl

@@ -8,12 +8,12 @@
 #include <cstring>
 #include <string>
 
-#include "app/sdl/locale_setup.h"
 #include "app/sdl/menu.h"
 #include "app/sdl/presenter.h"
 #include "app/sdl/shell.h"
 #include "app/sdl/sprite_surfaces.h"
 #include "app/texts.h"
+#include "render/client_area.h"
 
 #ifdef VANTORIX_X11_ERROR_FILTER
 #include "app/sdl/x11_error_filter.h"
@@ -94,8 +94,6 @@ int runProgram() {
 #ifdef VANTORIX_X11_ERROR_FILTER
   filterLostWakeUpErrors();
 #endif
-  // A box in front of a fullscreen window must not send the game away.
-  SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
   const SdlVideo video;
   if (!video.ready) return fail("cannot open a window");
   const char* driver = SDL_GetCurrentVideoDriver();
@@ -117,23 +115,24 @@ int runProgram() {
   }
 
   const std::string title(texts::kWindowTitle);
+  constexpr int kWindowHeight = kMenuBarHeight + kClientHeight;
   const OwnedWindow window{SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_UNDEFINED,
-                                            SDL_WINDOWPOS_UNDEFINED, kPictureWidth, kPictureHeight,
+                                            SDL_WINDOWPOS_UNDEFINED, kClientWidth, kWindowHeight,
                                             SDL_WINDOW_RESIZABLE)};
   if (window.window == nullptr) return fail("cannot open a window");
-  SDL_SetWindowMinimumSize(window.window, kPictureWidth, kPictureHeight);
+  SDL_SetWindowMinimumSize(window.window, kClientWidth, kWindowHeight);
 
   Presenter presenter(window.window);
   if (!presenter.open()) return fail("cannot draw into the window");
   SpriteSurfaces sprites;
   if (!sprites.load(presenter.pixelFormat())) return fail("cannot prepare the sprites");
-  const OwnedSurface picture{SDL_CreateRGBSurfaceWithFormat(
-      0, kPictureWidth, kPictureHeight, SDL_BITSPERPIXEL(presenter.pixelFormat()),
-      presenter.pixelFormat())};
-  if (picture.surface == nullptr) return fail("cannot make the picture");
+  const OwnedSurface field{SDL_CreateRGBSurfaceWithFormat(0, kClientWidth, kClientHeight,
+                                                          SDL_BITSPERPIXEL(presenter.pixelFormat()),
+                                                          presenter.pixelFormat())};
+  if (field.surface == nullptr) return fail("cannot make the picture");
   SDL_SetWindowIcon(window.window, sprites.surface(Sprite::kPlayerShip));
 
-  Shell shell(window.window, presenter, sprites, picture.surface, seconds);
+  Shell shell(window.window, presenter, sprites, field.surface, seconds);
   const int code = shell.run();
   return code < 0 ? 1 : code;
 }
@@ -145,6 +144,5 @@ int runProgram() {
 int main(int argc, char* argv[]) {
   static_cast<void>(argc);
   static_cast<void>(argv);
-  vantorix::sdl::ensureUtf8Locale();
   return vantorix::sdl::runProgram();
 }

@@ -27,8 +27,8 @@ std::string_view menuTitle() {
   return texts::kMenuGame;
 }
 
-Rect menuBarRect() {
-  return {0, 0, kPictureWidth, kMenuBarHeight};
+Rect menuBarRect(int windowWidth) {
+  return {0, 0, windowWidth, kMenuBarHeight};
 }
 
 Rect menuTitleRect() {

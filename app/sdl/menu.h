@@ -2,32 +2,19 @@
 // with "ゲーム", and its popup with "開始" and "終了". It is worked with the
 // mouse or the keyboard the way a Windows menu is: F10 or a lone Alt selects
 // the bar, the arrows and Return open it and pick an item, Escape backs out.
-// Positions are picture pixels: the bar on top, the field below it.
+// Positions are window pixels: the menu is never scaled, and its bar runs
+// across the top of the window, above the field.
 #pragma once
 
 #include <array>
 #include <string_view>
 
 #include "app/sdl/key_map.h"
-#include "render/client_area.h"
+#include "app/sdl/rect.h"
 
 namespace vantorix::sdl {
 
-inline constexpr int kFieldWidth = kClientWidth;
-inline constexpr int kFieldHeight = kClientHeight;
 inline constexpr int kMenuBarHeight = 20;
-inline constexpr int kPictureWidth = kFieldWidth;
-inline constexpr int kPictureHeight = kMenuBarHeight + kFieldHeight;
-
-struct Rect {
-  int x;
-  int y;
-  int width;
-  int height;
-  bool contains(int px, int py) const {
-    return px >= x && py >= y && px < x + width && py < y + height;
-  }
-};
 
 struct MenuItem {
   std::string_view text;
@@ -38,7 +25,7 @@ inline constexpr int kMenuItemCount = 2;
 const std::array<MenuItem, kMenuItemCount>& menuItems();
 std::string_view menuTitle();
 
-Rect menuBarRect();
+Rect menuBarRect(int windowWidth);
 Rect menuTitleRect();
 Rect menuPopupRect();
 Rect menuItemRect(int item);

@@ -1,4 +1,5 @@
-// Draws the menu bar, and the popup when it is open, onto the picture.
+// Draws the menu bar across the window's width, and the popup when it is
+// open, onto the window's picture at its top-left corner.
 #pragma once
 
 #include <SDL.h>
@@ -7,6 +8,6 @@
 
 namespace vantorix::sdl {
 
-void paintMenu(SDL_Surface* picture, const Menu& menu);
+void paintMenu(SDL_Surface* surface, const Menu& menu, int windowWidth);
 
 }  // namespace vantorix::sdl

@@ -3,7 +3,8 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "app/sdl/menu.h"
+#include "app/sdl/menu_painter.h"
+#include "render/client_area.h"
 
 namespace vantorix::sdl {
 
@@ -13,13 +14,25 @@ namespace {
 constexpr const char* kRendererOptIn = "VANTORIX_SDL_RENDERER";
 
 SDL_Rect placed(const ViewFit& fit) {
-  return {fit.left, fit.top, kPictureWidth * fit.scale, kPictureHeight * fit.scale};
+  return {fit.left, fit.top, kClientWidth * fit.scale, kClientHeight * fit.scale};
+}
+
+SDL_Rect toSdl(const Rect& rect) {
+  return {rect.x, rect.y, rect.width, rect.height};
+}
+
+// The tallest the menu gets: the bar with its popup open.
+int menuLayerHeight() {
+  const Rect popup = menuPopupRect();
+  return popup.y + popup.height;
 }
 
 }  // namespace
 
 Presenter::~Presenter() {
-  if (texture_ != nullptr) SDL_DestroyTexture(texture_);
+  if (menuTexture_ != nullptr) SDL_DestroyTexture(menuTexture_);
+  if (menuSurface_ != nullptr) SDL_FreeSurface(menuSurface_);
+  if (fieldTexture_ != nullptr) SDL_DestroyTexture(fieldTexture_);
   if (renderer_ != nullptr) SDL_DestroyRenderer(renderer_);
 }
 
@@ -45,44 +58,68 @@ bool Presenter::openRenderer() {
   if (renderer_ == nullptr) return false;
   SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
   format_ = SDL_PIXELFORMAT_RGB888;
-  texture_ = SDL_CreateTexture(renderer_, format_, SDL_TEXTUREACCESS_STREAMING, kPictureWidth,
-                               kPictureHeight);
-  return texture_ != nullptr;
+  fieldTexture_ = SDL_CreateTexture(renderer_, format_, SDL_TEXTUREACCESS_STREAMING, kClientWidth,
+                                    kClientHeight);
+  return fieldTexture_ != nullptr;
 }
 
 ViewFit Presenter::fit() const {
   int width = 0;
   int height = 0;
   SDL_GetWindowSize(window_, &width, &height);
-  return fitPicture(width, height, kPictureWidth, kPictureHeight);
+  return fitField(width, height);
 }
 
-void Presenter::present(SDL_Surface* picture) {
+void Presenter::present(SDL_Surface* field, const Menu& menu) {
   if (renderer_ != nullptr) {
-    int width = 0;
-    int height = 0;
-    SDL_GetRendererOutputSize(renderer_, &width, &height);
-    const SDL_Rect target = placed(fitPicture(width, height, kPictureWidth, kPictureHeight));
-    SDL_UpdateTexture(texture_, nullptr, picture->pixels, picture->pitch);
-    SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
-    SDL_RenderClear(renderer_);
-    SDL_RenderCopy(renderer_, texture_, nullptr, &target);
-    SDL_RenderPresent(renderer_);
+    presentThroughRenderer(field, menu);
     return;
   }
   // After a resize the old surface is gone; this gives the new one.
   SDL_Surface* surface = SDL_GetWindowSurface(window_);
   if (surface == nullptr) return;
-  SDL_Rect target = placed(fitPicture(surface->w, surface->h, kPictureWidth, kPictureHeight));
-  if (target.x != 0 || target.y != 0 || target.w != surface->w || target.h != surface->h) {
+  SDL_Rect target = placed(fitField(surface->w, surface->h));
+  if (target.x != 0 || target.w != surface->w || target.y + target.h != surface->h) {
     SDL_FillRect(surface, nullptr, SDL_MapRGB(surface->format, 0, 0, 0));
   }
-  if (target.w == kPictureWidth) {
-    SDL_BlitSurface(picture, nullptr, surface, &target);
+  if (target.w == kClientWidth) {
+    SDL_BlitSurface(field, nullptr, surface, &target);
   } else {
-    SDL_BlitScaled(picture, nullptr, surface, &target);
+    SDL_BlitScaled(field, nullptr, surface, &target);
   }
+  paintMenu(surface, menu, surface->w);
   SDL_UpdateWindowSurface(window_);
+}
+
+void Presenter::presentThroughRenderer(SDL_Surface* field, const Menu& menu) {
+  int width = 0;
+  int height = 0;
+  SDL_GetWindowSize(window_, &width, &height);
+  if (!fitMenuLayer(width)) return;
+  paintMenu(menuSurface_, menu, width);
+  SDL_UpdateTexture(fieldTexture_, nullptr, field->pixels, field->pitch);
+  SDL_UpdateTexture(menuTexture_, nullptr, menuSurface_->pixels, menuSurface_->pitch);
+  SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+  SDL_RenderClear(renderer_);
+  const SDL_Rect target = placed(fitField(width, height));
+  SDL_RenderCopy(renderer_, fieldTexture_, nullptr, &target);
+  const SDL_Rect bar = toSdl(menuBarRect(width));
+  SDL_RenderCopy(renderer_, menuTexture_, &bar, &bar);
+  if (menu.mode() == Menu::Mode::kOpen) {
+    const SDL_Rect popup = toSdl(menuPopupRect());
+    SDL_RenderCopy(renderer_, menuTexture_, &popup, &popup);
+  }
+  SDL_RenderPresent(renderer_);
+}
+
+bool Presenter::fitMenuLayer(int width) {
+  if (menuSurface_ != nullptr && menuSurface_->w == width) return true;
+  if (menuTexture_ != nullptr) SDL_DestroyTexture(menuTexture_);
+  if (menuSurface_ != nullptr) SDL_FreeSurface(menuSurface_);
+  const int height = menuLayerHeight();
+  menuSurface_ = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, format_);
+  menuTexture_ = SDL_CreateTexture(renderer_, format_, SDL_TEXTUREACCESS_STREAMING, width, height);
+  return menuSurface_ != nullptr && menuTexture_ != nullptr;
 }
 
 }  // namespace vantorix::sdl

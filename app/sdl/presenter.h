@@ -1,11 +1,13 @@
-// Puts the finished picture into the window, the whole frame at once: through
-// the window surface where the platform has one, else through a renderer and
-// a streaming texture. A window larger than the picture shows it scaled by a
-// whole factor, without smoothing, centred on black.
+// Puts a finished frame into the window, whole: the field scaled into its
+// place below the menu bar (a whole factor, without smoothing, centred on
+// black), and the menu at its own size over both. It goes through the window
+// surface where the platform has one, else through a renderer and streaming
+// textures.
 #pragma once
 
 #include <SDL.h>
 
+#include "app/sdl/menu.h"
 #include "app/sdl/view_fit.h"
 
 namespace vantorix::sdl {
@@ -19,18 +21,23 @@ class Presenter {
 
   // False (with SDL's error set) when neither way works.
   bool open();
-  // The pixel format the picture should have for the fastest copies.
+  // The pixel format the field should have for the fastest copies.
   Uint32 pixelFormat() const { return format_; }
-  void present(SDL_Surface* picture);
-  // Where the picture lies in window coordinates, for the mouse.
+  void present(SDL_Surface* field, const Menu& menu);
+  // Where the field lies in window coordinates, for the mouse.
   ViewFit fit() const;
 
  private:
   bool openRenderer();
+  void presentThroughRenderer(SDL_Surface* field, const Menu& menu);
+  // The renderer's menu layer, made again when the window's width changes.
+  bool fitMenuLayer(int width);
 
   SDL_Window* window_;
   SDL_Renderer* renderer_ = nullptr;
-  SDL_Texture* texture_ = nullptr;
+  SDL_Texture* fieldTexture_ = nullptr;
+  SDL_Surface* menuSurface_ = nullptr;
+  SDL_Texture* menuTexture_ = nullptr;
   Uint32 format_ = SDL_PIXELFORMAT_RGB888;
 };
 

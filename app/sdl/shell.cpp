@@ -3,9 +3,8 @@
 #include <cstdio>
 #include <ctime>
 
+#include "app/sdl/box_painter.h"
 #include "app/sdl/key_map.h"
-#include "app/sdl/menu_painter.h"
-#include "app/sdl/message_box.h"
 #include "app/sdl/surface_canvas.h"
 
 namespace vantorix::sdl {
@@ -16,37 +15,54 @@ double processorSeconds() {
   return static_cast<double>(std::clock()) / CLOCKS_PER_SEC;
 }
 
+// What a box gives when nobody can answer it any more: the choice that
+// changes nothing.
+int unanswered(BoxButtons buttons) {
+  return buttons == BoxButtons::kYesNo ? kIdNo : kIdOk;
+}
+
 }  // namespace
 
 Shell::Shell(SDL_Window* window, Presenter& presenter, const SpriteSurfaces& sprites,
-             SDL_Surface* picture, int reportSeconds)
+             SDL_Surface* field, int reportSeconds)
     : window_(window),
       presenter_(presenter),
       sprites_(sprites),
-      picture_(picture),
+      field_(field),
       pacer_(SDL_GetPerformanceFrequency()),
       report_(SDL_GetPerformanceFrequency(), reportSeconds) {}
 
 int Shell::run() {
   // Keys are keys here, not text: no input method gets in between.
   SDL_StopTextInput();
-  while (!quit_) {
-    SDL_Event event;
-    if (!waitForEvent(event)) {
-      if (!pacer_.running() && !dirty_) {
-        std::fprintf(stderr, "vantorix: waiting for events failed: %s\n", SDL_GetError());
-        return -1;
-      }
-    } else {
-      handle(event);
-    }
-    while (!quit_ && SDL_PollEvent(&event))
-      handle(event);
-    if (quit_) break;
-    if (pacer_.due(now())) tick();
-    if (dirty_ && !quit_) paint();
+  while (!quit_)
+    turn();
+  return failed_ ? -1 : exitCode_;
+}
+
+void Shell::turn() {
+  SDL_Event event;
+  if (waitForEvent(event)) {
+    handle(event);
+  } else if (!pacer_.running() && !dirty_) {
+    std::fprintf(stderr, "vantorix: waiting for events failed: %s\n", SDL_GetError());
+    failed_ = true;
+    quit_ = true;
+    return;
   }
-  return exitCode_;
+  while (!interrupted() && SDL_PollEvent(&event))
+    handle(event);
+  if (interrupted()) return;
+  if (pacer_.due(now())) tick();
+  if (dirty_ && !quit_) paint();
+}
+
+bool Shell::interrupted() const {
+  return quit_ || (openBoxes_ > 0 && boxes_[static_cast<std::size_t>(openBoxes_ - 1)]->answered());
+}
+
+MessageBox* Shell::topBox() {
+  return openBoxes_ > 0 ? &*boxes_[static_cast<std::size_t>(openBoxes_ - 1)] : nullptr;
 }
 
 bool Shell::waitForEvent(SDL_Event& event) {
@@ -84,16 +100,26 @@ void Shell::handle(const SDL_Event& event) {
 
 void Shell::keyDown(const SDL_KeyboardEvent& key) {
   const SDL_Keycode code = key.keysym.sym;
+  const bool alt = (key.keysym.mod & KMOD_ALT) != 0;
   if (code == SDLK_F11) {
     if (key.repeat == 0) toggleFullscreen();
     return;
   }
+  // Alt+F4 closes the window as its close box does, also while a box waits.
+  if (alt && code == SDLK_F4) {
+    follow(menu_.close());
+    closeWindow();
+    return;
+  }
+  if (MessageBox* box = topBox()) {
+    box->keyDown(boxKeyOf(code, key.keysym.mod), key.repeat != 0);
+    dirty_ = true;
+    return;
+  }
   const MenuKey menuKey = menuKeyOf(code);
-  if ((key.keysym.mod & KMOD_ALT) != 0 && menuKey != MenuKey::kAlt) {
-    // With Alt held a key is the system's, never the game's: Alt+F4
-    // closes the window as its close box does.
+  if (alt && menuKey != MenuKey::kAlt) {
+    // With Alt held a key is the system's, never the game's.
     follow(menu_.keyDown(MenuKey::kOther));
-    if (code == SDLK_F4) closeWindow();
     return;
   }
   if (key.repeat != 0 && (menuKey == MenuKey::kF10 || menuKey == MenuKey::kAlt)) return;
@@ -103,23 +129,48 @@ void Shell::keyDown(const SDL_KeyboardEvent& key) {
 }
 
 void Shell::keyUp(const SDL_KeyboardEvent& key) {
+  if (MessageBox* box = topBox()) {
+    box->keyUp(boxKeyOf(key.keysym.sym, key.keysym.mod));
+    dirty_ = true;
+    return;
+  }
   follow(menu_.keyUp(menuKeyOf(key.keysym.sym)));
 }
 
 void Shell::mouse(const SDL_Event& event) {
-  const ViewFit fit = presenter_.fit();
-  const bool moved = event.type == SDL_MOUSEMOTION;
-  const int windowX = moved ? event.motion.x : event.button.x;
-  const int windowY = moved ? event.motion.y : event.button.y;
-  if (!moved && event.button.button != SDL_BUTTON_LEFT) return;
-  const PicturePoint at = toPicture(fit, windowX, windowY, kPictureWidth, kPictureHeight);
-  if (moved) {
-    follow(menu_.mouseMove(at.x, at.y));
-  } else if (event.type == SDL_MOUSEBUTTONDOWN) {
-    follow(menu_.mouseDown(at.x, at.y));
-  } else {
-    follow(menu_.mouseUp(at.x, at.y));
+  if (MessageBox* box = topBox()) {
+    boxMouse(*box, event);
+    return;
   }
+  // The menu lies at the window's top-left corner, never scaled.
+  if (event.type == SDL_MOUSEMOTION) {
+    follow(menu_.mouseMove(event.motion.x, event.motion.y));
+    return;
+  }
+  if (event.button.button != SDL_BUTTON_LEFT) return;
+  if (event.type == SDL_MOUSEBUTTONDOWN) {
+    follow(menu_.mouseDown(event.button.x, event.button.y));
+  } else {
+    follow(menu_.mouseUp(event.button.x, event.button.y));
+  }
+}
+
+void Shell::boxMouse(MessageBox& box, const SDL_Event& event) {
+  const ViewFit fit = presenter_.fit();
+  const int pressedBefore = box.pressed();
+  if (event.type == SDL_MOUSEMOTION) {
+    const FieldPoint at = toField(fit, event.motion.x, event.motion.y);
+    box.mouseMove(at.x, at.y);
+  } else if (event.button.button == SDL_BUTTON_LEFT) {
+    const FieldPoint at = toField(fit, event.button.x, event.button.y);
+    if (event.type == SDL_MOUSEBUTTONDOWN) {
+      box.mouseDown(at.x, at.y);
+    } else {
+      box.mouseUp(at.x, at.y);
+    }
+    dirty_ = true;
+  }
+  if (box.pressed() != pressedBefore) dirty_ = true;
 }
 
 void Shell::windowEvent(const SDL_WindowEvent& event) {
@@ -153,6 +204,8 @@ void Shell::closeWindow() {
   destroyed_ = true;
   pacer_.stop();
   SDL_HideWindow(window_);
+  // The destroy posts the quit: every loop running now returns, every box
+  // open now gives up, and no box opens again.
   game_.destroy();
 }
 
@@ -175,16 +228,18 @@ void Shell::tick() {
 void Shell::paint() {
   const Uint64 start = now();
   // The erase of the game window: its background is black.
-  SDL_FillRect(picture_, nullptr, SDL_MapRGB(picture_->format, 0, 0, 0));
-  SurfaceCanvas canvas(picture_, kMenuBarHeight, sprites_);
+  SDL_FillRect(field_, nullptr, SDL_MapRGB(field_->format, 0, 0, 0));
+  SurfaceCanvas canvas(field_, sprites_);
   game_.paint(canvas);
-  paintMenu(picture_, menu_);
-  presenter_.present(picture_);
+  for (int i = 0; i < openBoxes_; ++i)
+    paintBox(field_, *boxes_[static_cast<std::size_t>(i)]);
+  presenter_.present(field_, menu_);
   dirty_ = false;
   report_.paintTook(now() - start);
 }
 
 void Shell::startGameTimer() {
+  if (destroyed_) return;
   pacer_.start(now());
   report_.breakRun();
 }
@@ -195,16 +250,16 @@ void Shell::stopGameTimer() {
 }
 
 int Shell::showMessageBox(std::string_view text, std::string_view caption, BoxButtons buttons) {
-  // The box holds up this loop, so the window shows what the game left
-  // before it opens.
-  if (dirty_) paint();
-  const int answer = showBox(text, caption, buttons);
-  // What was typed or clicked at the window meanwhile was not meant for the
-  // game, and the clock owes no ticks for the time the box was open.
-  SDL_PumpEvents();
-  SDL_FlushEvents(SDL_KEYDOWN, SDL_MOUSEWHEEL);
-  if (pacer_.running()) pacer_.start(now());
-  report_.breakRun();
+  // After the window's end no box opens again; nor does one beyond what a
+  // game ever stacks.
+  if (quit_ || openBoxes_ == kMaxOpenBoxes) return unanswered(buttons);
+  follow(menu_.close());
+  MessageBox& box = boxes_[static_cast<std::size_t>(openBoxes_++)].emplace(text, caption, buttons);
+  dirty_ = true;
+  while (!quit_ && !box.answered())
+    turn();
+  const int answer = box.answered() ? box.answer() : unanswered(buttons);
+  boxes_[static_cast<std::size_t>(--openBoxes_)].reset();
   dirty_ = true;
   return answer;
 }

@@ -1,15 +1,20 @@
 // The SDL program around the game: it owns the Game, gives it its platform
 // services, and turns SDL's events into the five entry points: menu commands,
-// ticks at 64 a second, key-downs, paints, and the window's end.
+// ticks at 64 a second, key-downs, paints, and the window's end. A message box
+// is a nested run of the same loop, as a Windows modal box runs its own
+// message loop: ticks and paints go on, keys and clicks go to the box alone.
 #pragma once
 
 #include <SDL.h>
 
+#include <array>
+#include <optional>
 #include <string_view>
 
 #include "app/game.h"
 #include "app/platform.h"
 #include "app/sdl/menu.h"
+#include "app/sdl/message_box.h"
 #include "app/sdl/pacer.h"
 #include "app/sdl/pacing_report.h"
 #include "app/sdl/presenter.h"
@@ -19,10 +24,10 @@ namespace vantorix::sdl {
 
 class Shell final : public Platform {
  public:
-  // `picture` is the menu bar and field at scale 1, in the presenter's
-  // format. A positive `reportSeconds` measures that much ticking.
-  Shell(SDL_Window* window, Presenter& presenter, const SpriteSurfaces& sprites,
-        SDL_Surface* picture, int reportSeconds);
+  // `field` is the client area's picture, in the presenter's format. A
+  // positive `reportSeconds` measures that much ticking.
+  Shell(SDL_Window* window, Presenter& presenter, const SpriteSurfaces& sprites, SDL_Surface* field,
+        int reportSeconds);
   Shell(const Shell&) = delete;
   Shell& operator=(const Shell&) = delete;
 
@@ -37,11 +42,23 @@ class Shell final : public Platform {
   void postQuit(int exitCode) override;
 
  private:
+  // A box over a box: the start box of a running game, and a box of the
+  // game's end that one of its ticks opened.
+  static constexpr int kMaxOpenBoxes = 2;
+
+  // One turn of the loop: wait for an event or the next tick, then handle
+  // what came, the tick that is due and the paint that is owed.
+  void turn();
+  // True when the loop running now must return: the program ends, or the
+  // box it waits for has its answer.
+  bool interrupted() const;
+  MessageBox* topBox();
   bool waitForEvent(SDL_Event& event);
   void handle(const SDL_Event& event);
   void keyDown(const SDL_KeyboardEvent& key);
   void keyUp(const SDL_KeyboardEvent& key);
   void mouse(const SDL_Event& event);
+  void boxMouse(MessageBox& box, const SDL_Event& event);
   void windowEvent(const SDL_WindowEvent& event);
   void follow(const MenuReply& reply);
   void closeWindow();
@@ -53,13 +70,16 @@ class Shell final : public Platform {
   SDL_Window* window_;
   Presenter& presenter_;
   const SpriteSurfaces& sprites_;
-  SDL_Surface* picture_;
+  SDL_Surface* field_;
   Game game_{*this};
   Menu menu_;
   Pacer pacer_;
   PacingReport report_;
+  std::array<std::optional<MessageBox>, kMaxOpenBoxes> boxes_;
+  int openBoxes_ = 0;
   bool dirty_ = true;
   bool quit_ = false;
+  bool failed_ = false;
   bool destroyed_ = false;
   int exitCode_ = 0;
 };

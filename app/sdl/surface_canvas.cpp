@@ -1,17 +1,17 @@
 #include "app/sdl/surface_canvas.h"
 
 #include "app/sdl/copy_clip.h"
-#include "app/sdl/menu.h"
+#include "render/client_area.h"
 
 namespace vantorix::sdl {
 
 void SurfaceCanvas::copy(int x, int y, int width, int height) {
   if (selected_ == nullptr || target_ == nullptr) return;
   const auto clipped =
-      clipCopy(x, y, width, height, selected_->w, selected_->h, kFieldWidth, kFieldHeight);
+      clipCopy(x, y, width, height, selected_->w, selected_->h, kClientWidth, kClientHeight);
   if (!clipped) return;
   SDL_Rect source{clipped->sourceX, clipped->sourceY, clipped->width, clipped->height};
-  SDL_Rect target{clipped->targetX, fieldTop_ + clipped->targetY, clipped->width, clipped->height};
+  SDL_Rect target{clipped->targetX, clipped->targetY, clipped->width, clipped->height};
   SDL_BlitSurface(selected_, &source, target_, &target);
 }
 

@@ -1,5 +1,6 @@
-// The game's paint onto the SDL picture: the field lies below the menu bar,
-// and every copy lands exactly as BitBlt would put it on the game window.
+// The game's paint onto the SDL program's field, a surface of the client
+// area's size: every copy lands exactly as BitBlt would put it on the game
+// window.
 #pragma once
 
 #include <SDL.h>
@@ -11,15 +12,14 @@ namespace vantorix::sdl {
 
 class SurfaceCanvas final : public Canvas {
  public:
-  SurfaceCanvas(SDL_Surface* target, int fieldTop, const SpriteSurfaces& sprites)
-      : target_(target), fieldTop_(fieldTop), sprites_(sprites) {}
+  SurfaceCanvas(SDL_Surface* target, const SpriteSurfaces& sprites)
+      : target_(target), sprites_(sprites) {}
 
   void select(Sprite sprite) override { selected_ = sprites_.surface(sprite); }
   void copy(int x, int y, int width, int height) override;
 
  private:
   SDL_Surface* target_;
-  int fieldTop_;
   const SpriteSurfaces& sprites_;
   SDL_Surface* selected_ = nullptr;
 };

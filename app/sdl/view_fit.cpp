@@ -2,31 +2,33 @@
 
 #include <algorithm>
 
+#include "app/sdl/menu.h"
+#include "render/client_area.h"
+
 namespace vantorix::sdl {
 
 namespace {
 
-// Rounds towards minus infinity, so points left of or above the picture
-// never land on its first column or row.
+// Rounds towards minus infinity, so points left of or above the field never
+// land on its first column or row.
 int floorDiv(int a, int b) {
   return a >= 0 ? a / b : -((-a + b - 1) / b);
 }
 
 }  // namespace
 
-ViewFit fitPicture(int windowWidth, int windowHeight, int pictureWidth, int pictureHeight) {
-  if (pictureWidth <= 0 || pictureHeight <= 0) return {};
-  const int scale = std::max(1, std::min(windowWidth / pictureWidth, windowHeight / pictureHeight));
-  return {scale, (windowWidth - pictureWidth * scale) / 2,
-          (windowHeight - pictureHeight * scale) / 2};
+ViewFit fitField(int windowWidth, int windowHeight) {
+  const int below = windowHeight - kMenuBarHeight;
+  const int scale = std::max(1, std::min(windowWidth / kClientWidth, below / kClientHeight));
+  return {scale, (windowWidth - kClientWidth * scale) / 2,
+          kMenuBarHeight + (below - kClientHeight * scale) / 2};
 }
 
-PicturePoint toPicture(const ViewFit& fit, int windowX, int windowY, int pictureWidth,
-                       int pictureHeight) {
+FieldPoint toField(const ViewFit& fit, int windowX, int windowY) {
   const int scale = std::max(fit.scale, 1);
   const int x = floorDiv(windowX - fit.left, scale);
   const int y = floorDiv(windowY - fit.top, scale);
-  return {x, y, x >= 0 && y >= 0 && x < pictureWidth && y < pictureHeight};
+  return {x, y, x >= 0 && y >= 0 && x < kClientWidth && y < kClientHeight};
 }
 
 }  // namespace vantorix::sdl

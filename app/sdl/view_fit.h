@@ -1,25 +1,25 @@
-// Where the picture goes in a window of any size: scaled by the largest whole
-// factor that fits (never below 1), centred, the rest black.
+// Where the field goes in a window of any size: below the menu bar, scaled by
+// the largest whole factor that fits there (never below 1), centred in that
+// space, the rest black.
 #pragma once
 
 namespace vantorix::sdl {
 
 struct ViewFit {
   int scale = 1;
-  int left = 0;  // the picture's top-left corner in the window
+  int left = 0;  // the field's top-left corner in the window
   int top = 0;
 };
 
-ViewFit fitPicture(int windowWidth, int windowHeight, int pictureWidth, int pictureHeight);
+ViewFit fitField(int windowWidth, int windowHeight);
 
-struct PicturePoint {
+struct FieldPoint {
   int x;
   int y;
-  bool inside;  // false when the window point lies on the black border
+  bool inside;  // false when the window point lies beside the field
 };
 
-// The picture pixel under a window point.
-PicturePoint toPicture(const ViewFit& fit, int windowX, int windowY, int pictureWidth,
-                       int pictureHeight);
+// The field pixel under a window point.
+FieldPoint toField(const ViewFit& fit, int windowX, int windowY);
 
 }  // namespace vantorix::sdl

@@ -5,9 +5,11 @@
 #include <map>
 #include <optional>
 #include <system_error>
+#include <utility>
 
 #include "tools/spritegen/file_io.h"
 #include "tools/spritegen/image_files.h"
+#include "tools/spritegen/lettering_table.h"
 #include "tools/spritegen/painter.h"
 #include "tools/spritegen/picture_source.h"
 #include "tools/spritegen/source_error.h"
@@ -46,6 +48,13 @@ class Run {
     }
   }
 
+  // The font the shells letter their own texts with.
+  void setLettering(const std::string& file) {
+    const auto text = readFile(file);
+    if (!text) throw SourceError(file, 0, "cannot read the file");
+    lettering_.emplace(parseFont(*text, file), fs::path(file).filename().generic_string());
+  }
+
   void write() const {
     std::array<const Canvas*, kSpriteCount> sprites{};
     for (int i = 0; i < kSpriteCount; ++i) {
@@ -70,6 +79,9 @@ class Run {
       save(name, *bytes);
     }
     save(kSpriteTableFile, spriteTableSource(sprites));
+    if (lettering_) {
+      save(kLetteringTableFile, letteringTableSource(lettering_->first, lettering_->second));
+    }
   }
 
  private:
@@ -95,18 +107,22 @@ class Run {
   FontCache fonts_;
   std::array<std::optional<Painted>, kSpriteCount> bitmaps_;
   std::map<std::string, std::optional<Painted>> icons_;
+  std::optional<std::pair<Font, std::string>> lettering_;  // the font and its file name
 };
 
 }  // namespace
 
 int runSpritegen(const std::vector<std::string>& arguments, std::ostream& err) {
-  if (arguments.size() < 2) {
-    err << "usage: vantorix-spritegen OUTPUT_DIR SOURCE...\n";
+  const bool lettering = arguments.size() > 2 && arguments[1] == kLetteringOption;
+  const std::size_t firstSource = lettering ? 3 : 1;
+  if (arguments.size() <= firstSource) {
+    err << "usage: vantorix-spritegen OUTPUT_DIR [" << kLetteringOption << " FONT] SOURCE...\n";
     return 2;
   }
   try {
     Run run(arguments[0]);
-    for (std::size_t i = 1; i < arguments.size(); ++i)
+    if (lettering) run.setLettering(arguments[2]);
+    for (std::size_t i = firstSource; i < arguments.size(); ++i)
       run.addSource(arguments[i]);
     run.write();
     return 0;

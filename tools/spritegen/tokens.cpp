@@ -2,6 +2,8 @@
 
 #include <charconv>
 
+#include "render/utf8.h"
+
 namespace vantorix::spritegen {
 
 std::vector<std::string> splitLines(std::string_view text) {
@@ -81,37 +83,10 @@ std::optional<Rgb> parseHexColour(std::string_view word) {
 
 std::optional<std::u32string> decodeUtf8(std::string_view text) {
   std::u32string out;
-  std::size_t i = 0;
-  while (i < text.size()) {
-    const auto lead = static_cast<unsigned char>(text[i]);
-    int extra = 0;
-    char32_t cp = 0;
-    if (lead < 0x80) {
-      cp = lead;
-    } else if ((lead & 0xE0) == 0xC0) {
-      extra = 1;
-      cp = lead & 0x1Fu;
-    } else if ((lead & 0xF0) == 0xE0) {
-      extra = 2;
-      cp = lead & 0x0Fu;
-    } else if ((lead & 0xF8) == 0xF0) {
-      extra = 3;
-      cp = lead & 0x07u;
-    } else {
-      return std::nullopt;
-    }
-    if (i + static_cast<std::size_t>(extra) >= text.size()) return std::nullopt;
-    for (int k = 1; k <= extra; ++k) {
-      const auto next = static_cast<unsigned char>(text[i + static_cast<std::size_t>(k)]);
-      if ((next & 0xC0) != 0x80) return std::nullopt;
-      cp = (cp << 6) | (next & 0x3Fu);
-    }
-    static constexpr char32_t kSmallest[] = {0, 0x80, 0x800, 0x10000};
-    if (cp < kSmallest[extra] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
-      return std::nullopt;
-    }
-    out.push_back(cp);
-    i += static_cast<std::size_t>(extra) + 1;
+  for (std::size_t at = 0; at < text.size();) {
+    const Utf8Char next = nextUtf8(text, at);
+    if (!next.valid) return std::nullopt;
+    out.push_back(next.codePoint);
   }
   return out;
 }

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/sdl/menu.h"
+#include "render/lettering.h"
 
 namespace vantorix::sdl {
 namespace {
@@ -215,8 +216,8 @@ TEST(SdlMenu, MouseScripts) {
 }
 
 TEST(SdlMenu, LayoutAndHitTesting) {
-  EXPECT_EQ(menuBarRect().height, kMenuBarHeight);
-  EXPECT_EQ(kPictureHeight, kMenuBarHeight + 480);
+  EXPECT_EQ(menuBarRect(1000).height, kMenuBarHeight);
+  EXPECT_EQ(menuBarRect(1000).width, 1000);  // across the whole window
   const Rect popup = menuPopupRect();
   EXPECT_EQ(popup.y, kMenuBarHeight);  // right below the bar
   for (int item = 0; item < kMenuItemCount; ++item) {
@@ -233,6 +234,8 @@ TEST(SdlMenu, LayoutAndHitTesting) {
   EXPECT_EQ(menuItems()[0].text, "開始");
   EXPECT_EQ(menuItems()[1].text, "終了");
   EXPECT_EQ(menuTitle(), "ゲーム");
+  // The texts fit the places they are drawn in.
+  EXPECT_LE(textWidth(menuTitle()), menuTitleRect().width);
 }
 
 }  // namespace

@@ -1,0 +1,12 @@
+// Draws a message box onto the field, over whatever the game painted there.
+#pragma once
+
+#include <SDL.h>
+
+#include "app/sdl/message_box.h"
+
+namespace vantorix::sdl {
+
+void paintBox(SDL_Surface* field, const MessageBox& box);
+
+}  // namespace vantorix::sdl
