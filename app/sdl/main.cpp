@@ -7,12 +7,17 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <string_view>
+#include <vector>
 
+#include "app/sdl/file_recording.h"
 #include "app/sdl/menu.h"
+#include "app/sdl/options.h"
 #include "app/sdl/presenter.h"
 #include "app/sdl/shell.h"
 #include "app/sdl/sprite_surfaces.h"
 #include "app/texts.h"
+#include "app/version.h"
 #include "render/client_area.h"
 
 #ifdef VANTORIX_X11_ERROR_FILTER
@@ -72,12 +77,23 @@ struct OwnedSurface {
   ~OwnedSurface() { SDL_FreeSurface(surface); }
 };
 
-int runProgram() {
+int runProgram(const Options& options) {
   const int seconds = reportSeconds();
   if (seconds < 0) {
     std::fprintf(stderr, "vantorix: %s must be a number of seconds from 1 to %ld\n",
                  kReportVariable, kLongestReport);
     return 2;
+  }
+  FileRecording file;
+  RecordingSink* recording = nullptr;
+  if (options.mode == Options::Mode::kRecord) {
+    std::string error;
+    if (!file.open(options.file, error)) {
+      std::fprintf(stderr, "vantorix: cannot write the recording %s: %s\n", options.file.c_str(),
+                   error.c_str());
+      return 2;
+    }
+    recording = &file;
   }
   const char* requested = std::getenv("SDL_VIDEODRIVER");
   const bool chosen = requested != nullptr && *requested != '\0';
@@ -132,7 +148,7 @@ int runProgram() {
   if (field.surface == nullptr) return fail("cannot make the picture");
   SDL_SetWindowIcon(window.window, sprites.surface(Sprite::kPlayerShip));
 
-  Shell shell(window.window, presenter, sprites, field.surface, seconds);
+  Shell shell(window.window, presenter, sprites, field.surface, seconds, recording);
   const int code = shell.run();
   return code < 0 ? 1 : code;
 }
@@ -142,7 +158,18 @@ int runProgram() {
 }  // namespace vantorix::sdl
 
 int main(int argc, char* argv[]) {
-  static_cast<void>(argc);
-  static_cast<void>(argv);
-  return vantorix::sdl::runProgram();
+  using vantorix::sdl::Options;
+  const std::vector<std::string_view> arguments(argv + 1, argv + argc);
+  Options options;
+  if (!vantorix::sdl::parseOptions(arguments, options)) {
+    std::fprintf(stderr, "%.*s\n", static_cast<int>(vantorix::sdl::kUsage.size()),
+                 vantorix::sdl::kUsage.data());
+    return 2;
+  }
+  if (options.mode == Options::Mode::kVersion) {
+    std::printf("vantorix %.*s\n", static_cast<int>(vantorix::kVersion.size()),
+                vantorix::kVersion.data());
+    return 0;
+  }
+  return vantorix::sdl::runProgram(options);
 }

@@ -24,11 +24,12 @@ int unanswered(BoxButtons buttons) {
 }  // namespace
 
 Shell::Shell(SDL_Window* window, Presenter& presenter, const SpriteSurfaces& sprites,
-             SDL_Surface* field, int reportSeconds)
+             SDL_Surface* field, int reportSeconds, RecordingSink* recording)
     : window_(window),
       presenter_(presenter),
       sprites_(sprites),
       field_(field),
+      game_(*this, recording),
       pacer_(SDL_GetPerformanceFrequency()),
       report_(SDL_GetPerformanceFrequency(), reportSeconds) {}
 

@@ -13,6 +13,7 @@
 
 #include "app/game.h"
 #include "app/platform.h"
+#include "app/recorded_game.h"
 #include "app/sdl/menu.h"
 #include "app/sdl/message_box.h"
 #include "app/sdl/pacer.h"
@@ -25,9 +26,10 @@ namespace vantorix::sdl {
 class Shell final : public Platform {
  public:
   // `field` is the client area's picture, in the presenter's format. A
-  // positive `reportSeconds` measures that much ticking.
+  // positive `reportSeconds` measures that much ticking. With a `recording`
+  // the session is written to it as it goes.
   Shell(SDL_Window* window, Presenter& presenter, const SpriteSurfaces& sprites, SDL_Surface* field,
-        int reportSeconds);
+        int reportSeconds, RecordingSink* recording);
   Shell(const Shell&) = delete;
   Shell& operator=(const Shell&) = delete;
 
@@ -71,7 +73,7 @@ class Shell final : public Platform {
   Presenter& presenter_;
   const SpriteSurfaces& sprites_;
   SDL_Surface* field_;
-  Game game_{*this};
+  RecordedGame game_;
   Menu menu_;
   Pacer pacer_;
   PacingReport report_;
