@@ -1,0 +1,69 @@
+// Measures the page on request (vantorix.html?pacing=SECONDS): the time from
+// navigation to the title on screen, then over that many seconds of ticking
+// the tick rate, how late the ticks come against their deadlines, and the
+// time a paint takes. Each result is one console line.
+import { kTicksPerSecond } from "./pacer.js";
+
+const kLongestReport = 3600;
+
+export class PacingReport {
+  #seconds;
+  #titleShown = false;
+  #firstTick = -1;
+  #lateness = [];
+  #paints = [];
+  #reported = false;
+
+  // A report for the page at `location`; one that measures nothing when it
+  // asks for none.
+  static fromLocation(location) {
+    const value = new URLSearchParams(location.search).get("pacing");
+    const seconds = Number(value);
+    if (value === null) return new PacingReport(0);
+    if (!Number.isInteger(seconds) || seconds < 1 || seconds > kLongestReport) {
+      console.error(`vantorix: pacing must be a number of seconds from 1 to ${kLongestReport}`);
+      return new PacingReport(0);
+    }
+    return new PacingReport(seconds);
+  }
+
+  constructor(seconds) {
+    this.#seconds = seconds;
+  }
+
+  get enabled() {
+    return this.#seconds > 0;
+  }
+
+  painted(milliseconds) {
+    if (!this.enabled) return;
+    if (!this.#titleShown) {
+      this.#titleShown = true;
+      console.info(`vantorix: title on screen ${performance.now().toFixed(1)} ms after navigation`);
+    }
+    if (this.#firstTick >= 0 && !this.#reported) this.#paints.push(milliseconds);
+  }
+
+  tick(lateness) {
+    if (!this.enabled || this.#reported) return;
+    const now = performance.now();
+    if (this.#firstTick < 0) this.#firstTick = now;
+    this.#lateness.push(lateness);
+    if (this.#lateness.length > this.#seconds * kTicksPerSecond) this.#report(now);
+  }
+
+  #report(now) {
+    this.#reported = true;
+    const late = this.#lateness.slice().sort((a, b) => a - b);
+    const percentile = (values, share) => values[Math.ceil(values.length * share) - 1];
+    const paints = this.#paints.slice().sort((a, b) => a - b);
+    const meanPaint = paints.reduce((sum, value) => sum + value, 0) / Math.max(paints.length, 1);
+    const seconds = (now - this.#firstTick) / 1000;
+    console.info(
+        `vantorix: pacing: ${late.length - 1} ticks in ${seconds.toFixed(3)} s ` +
+        `(${((late.length - 1) / seconds).toFixed(2)} per second); deadline lateness ` +
+        `median ${percentile(late, 0.5).toFixed(2)} ms, p99 ${percentile(late, 0.99).toFixed(2)} ms, ` +
+        `max ${late.at(-1).toFixed(2)} ms; paint mean ${meanPaint.toFixed(3)} ms, ` +
+        `p99 ${(percentile(paints, 0.99) ?? 0).toFixed(3)} ms over ${paints.length} frames`);
+  }
+}
