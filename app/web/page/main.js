@@ -39,7 +39,10 @@ class Page {
       }
     });
     addEventListener("blur", () => this.#menu?.close());
-    document.addEventListener("visibilitychange", () => this.#clock.setHidden(document.hidden));
+    document.addEventListener("visibilitychange", () => {
+      this.#report.breakRun();
+      this.#clock.setHidden(document.hidden);
+    });
     // Closing or reloading the tab destroys the window; nothing is kept.
     addEventListener("pagehide", () => this.#game?.destroy());
     document.getElementById("start-anew").addEventListener("click", () => this.start());
@@ -48,8 +51,8 @@ class Page {
   async start() {
     document.getElementById("ended").hidden = true;
     const game = await GameModule.create(this.#compiled, {
-      startTimer: () => this.#clock.start(),
-      stopTimer: () => this.#clock.stop(),
+      startTimer: () => this.#restartClock(true),
+      stopTimer: () => this.#restartClock(false),
       showBox: (text, caption, yesNo) => this.#boxes.show(text, caption, yesNo),
       invalidate: () => this.#screen.invalidate(),
       quit: () => this.#end(game),
@@ -64,6 +67,12 @@ class Page {
                             (command) => this.#game?.command(command));
     document.getElementById("window").hidden = false;
     this.#screen.attach(game);
+  }
+
+  #restartClock(running) {
+    this.#report.breakRun();
+    if (running) this.#clock.start();
+    else this.#clock.stop();
   }
 
   // The program posted its quit: the window goes, the clock with it.

@@ -1,7 +1,8 @@
 // Measures the page on request (vantorix.html?pacing=SECONDS): the time from
-// navigation to the title on screen, then over that many seconds of ticking
-// the tick rate, how late the ticks come against their deadlines, and the
-// time a paint takes. Each result is one console line.
+// navigation to the title on screen, then over the first run of that many
+// seconds of ticking without a stop the tick rate, how late the ticks come
+// against their deadlines, and the time a paint takes. Each result is one
+// console line.
 import { kTicksPerSecond } from "./pacer.js";
 
 const kLongestReport = 3600;
@@ -9,7 +10,7 @@ const kLongestReport = 3600;
 export class PacingReport {
   #seconds;
   #titleShown = false;
-  #firstTick = -1;
+  #firstTick = 0;
   #lateness = [];
   #paints = [];
   #reported = false;
@@ -41,15 +42,22 @@ export class PacingReport {
       this.#titleShown = true;
       console.info(`vantorix: title on screen ${performance.now().toFixed(1)} ms after navigation`);
     }
-    if (this.#firstTick >= 0 && !this.#reported) this.#paints.push(milliseconds);
+    if (this.#lateness.length > 0 && !this.#reported) this.#paints.push(milliseconds);
   }
 
   tick(lateness) {
     if (!this.enabled || this.#reported) return;
     const now = performance.now();
-    if (this.#firstTick < 0) this.#firstTick = now;
+    if (this.#lateness.length === 0) this.#firstTick = now;
     this.#lateness.push(lateness);
     if (this.#lateness.length > this.#seconds * kTicksPerSecond) this.#report(now);
+  }
+
+  // The clock stopped or started afresh: the measured run begins again.
+  breakRun() {
+    if (this.#reported) return;
+    this.#lateness = [];
+    this.#paints = [];
   }
 
   #report(now) {
