@@ -44,12 +44,14 @@ function bundle(dir, entry) {
         exported.push(declared[1]);
         return line.slice("export ".length);
       }
-      if (/^\s*(import|export)\b/.test(line)) fail(`${file}:${index + 1}: unsupported form: ${line}`);
+      if (/^\s*(import|export)\b/.test(line)) {
+        fail(`${file}:${index + 1}: unsupported form: ${line}`);
+      }
       return line;
     });
     const body = lines.join("\n");
-    order.push(file === entry ? body
-                              : `const ${scopeName(file)} = (() => {\n${body}\nreturn { ${exported.join(", ")} };\n})();`);
+    const returned = `return { ${exported.join(", ")} };`;
+    order.push(file === entry ? body : `const ${scopeName(file)} = (() => {\n${body}\n${returned}\n})();`);
     state.set(file, "done");
   };
   visit(entry, "");
@@ -64,8 +66,9 @@ function windowTitle(wasm) {
   const page = { startTimer: stub, stopTimer: stub, showBox: stub, invalidate: stub, quit: stub };
   const { exports } = new WebAssembly.Instance(new WebAssembly.Module(wasm), { page });
   exports._initialize();
-  const bytes = new Uint8Array(exports.memory.buffer, exports.textAddress(0), exports.textLength(0));
-  return new TextDecoder().decode(bytes);
+  const { buffer } = exports.memory;
+  return new TextDecoder().decode(
+      new Uint8Array(buffer, exports.textAddress(0), exports.textLength(0)));
 }
 
 const escapeHtml = (text) =>

@@ -26,6 +26,7 @@ mkdirSync(shotsDir, { recursive: true });
 const kTitle = join(spriteDir, "MYBP5.bmp");
 const kShip = join(spriteDir, "MYBP3.bmp");
 const kShipY = 400;
+const kYesNo = ["はい(Y)", "いいえ(N)"];
 
 const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 
@@ -164,7 +165,7 @@ async function play(browser, url, prefix, report) {
   await run.expectMoving("in play");
 
   await run.press("F10", "ArrowDown", "ArrowDown", "Enter");
-  await run.expectBox("終了確認", "ゲームを終了しますか？", ["はい(Y)", "いいえ(N)"], "quit-box");
+  await run.expectBox("終了確認", "ゲームを終了しますか？", kYesNo, "quit-box");
   await run.expectStill("behind the quit box");
   await run.press("Escape");
   check((await run.boxes()).length === 1, "Escape answered the quit box");
@@ -175,14 +176,15 @@ async function play(browser, url, prefix, report) {
   // The third hit comes at tick 1409, some 22 s into the game.
   await run.expectBox("終了確認", "あなたの負けです", ["OK"], "loss-box", 60000);
   await run.expectStill("behind the loss box");
-  await run.press("Enter");
-  await run.expectBox("続行確認", "コンティニューしますか？", ["はい(Y)", "いいえ(N)"], "continue-box");
-  await run.press("n");
-  await run.expectNoBox("after N on the continue box");
+  await run.press("Escape");
+  await run.expectBox("続行確認", "コンティニューしますか？", kYesNo, "continue-box");
+  // Tab to No, and Space presses it.
+  await run.press("Tab", "Space");
+  await run.expectNoBox("after No on the continue box");
   await run.expectTitle("after the continue refused");
 
   await run.chooseWithMouse(2);
-  await run.expectBox("終了確認", "ゲームを終了しますか？", ["はい(Y)", "いいえ(N)"], "quit-title");
+  await run.expectBox("終了確認", "ゲームを終了しますか？", kYesNo, "quit-title");
   await run.press("y");
   await page.waitForSelector("#ended:not([hidden])", { timeout: 5000 });
   check(await page.$eval("#window", (window) => window.hidden), "the window stayed after quitting");
@@ -194,6 +196,10 @@ async function play(browser, url, prefix, report) {
   await page.setViewport({ width: 1600, height: 1100, deviceScaleFactor: 1 });
   const width = await page.$eval("#field", (canvas) => canvas.getBoundingClientRect().width);
   check(width === 767 * 2, `a 1600 x 1100 window shows the field ${width} px wide, not 1534`);
+
+  // Leaving the page destroys the window, and so ends the program.
+  await page.evaluate(() => dispatchEvent(new PageTransitionEvent("pagehide")));
+  check(await page.$eval("#ended", (ended) => !ended.hidden), "leaving the page did not end it");
 
   await page.close();
   check(errors.length === 0, errors.join("\n"));

@@ -8,6 +8,7 @@ export class Clock {
   #onTick;
   #timeout = 0;
   #hidden = false;
+  #fireTick = () => this.#fire();
 
   // `onTick(lateness)` runs once per tick with the milliseconds it comes late.
   constructor(onTick) {
@@ -40,7 +41,7 @@ export class Clock {
     clearTimeout(this.#timeout);
     this.#timeout = 0;
     if (!this.running || this.#hidden) return;
-    this.#timeout = setTimeout(() => this.#fire(), this.#pacer.wait(performance.now()));
+    this.#timeout = setTimeout(this.#fireTick, this.#pacer.wait(performance.now()));
   }
 
   #fire() {

@@ -10,7 +10,7 @@ const kUnwinding = 1;
 const kRewinding = 2;
 
 // The page's words in the module, by number (see module_exports.cpp).
-export const Text = Object.freeze({ windowTitle: 0, menu: 1, start: 2, quit: 3 });
+export const PageText = Object.freeze({ windowTitle: 0, menu: 1, start: 2, quit: 3 });
 
 const utf8 = new TextDecoder();
 

@@ -2,7 +2,7 @@
 // the page's clock, boxes, menu and screen, hands it the keys, and shows that
 // the program has ended when it quits, with a way to start it anew.
 import { Clock } from "./clock.js";
-import { GameModule, Text } from "./game_module.js";
+import { GameModule, PageText } from "./game_module.js";
 import { keptFromBrowser, virtualKeyOf } from "./keys.js";
 import { Menu } from "./menu.js";
 import { MessageBoxes } from "./message_box.js";
@@ -59,8 +59,8 @@ class Page {
       fault: (error) => this.#fault(error),
     });
     this.#game = game;
-    this.#menu ??= new Menu(document.getElementById("menu-bar"), game.text(Text.menu),
-                            [Text.start, Text.quit].map((id) => ({
+    this.#menu ??= new Menu(document.getElementById("menu-bar"), game.text(PageText.menu),
+                            [PageText.start, PageText.quit].map((id) => ({
                               text: game.text(id),
                               command: game.textCommand(id),
                             })),

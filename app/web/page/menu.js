@@ -75,14 +75,16 @@ export class Menu {
         if (key === "ArrowDown" || key === "Enter") this.#moveTo(Mode.open, 0);
         if (key === "ArrowUp") this.#moveTo(Mode.open, last);
         return true;
-      default:
+      default: {
+        const at = this.#highlighted;
         if (key === "F10") this.#moveTo(Mode.closed, -1);
         if (key === "Escape") this.#moveTo(Mode.barSelected, -1);
-        if (key === "ArrowDown") this.#moveTo(Mode.open, this.#highlighted >= last ? 0 : this.#highlighted + 1);
-        if (key === "ArrowUp") this.#moveTo(Mode.open, this.#highlighted <= 0 ? last : this.#highlighted - 1);
-        if (key === "Enter" && this.#highlighted >= 0) this.#choose(this.#highlighted);
+        if (key === "ArrowDown") this.#moveTo(Mode.open, at >= last ? 0 : at + 1);
+        if (key === "ArrowUp") this.#moveTo(Mode.open, at <= 0 ? last : at - 1);
+        if (key === "Enter" && at >= 0) this.#choose(at);
         // Left and right lead to the next popup of the bar: there is only this one.
         return true;
+      }
     }
   }
 

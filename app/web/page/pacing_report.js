@@ -63,15 +63,18 @@ export class PacingReport {
   #report(now) {
     this.#reported = true;
     const late = this.#lateness.slice().sort((a, b) => a - b);
-    const percentile = (values, share) => values[Math.ceil(values.length * share) - 1];
     const paints = this.#paints.slice().sort((a, b) => a - b);
+    const percentile = (values, share) => (values[Math.ceil(values.length * share) - 1] ?? 0);
     const meanPaint = paints.reduce((sum, value) => sum + value, 0) / Math.max(paints.length, 1);
+    // The first tick starts the measured time; the others fall in it.
+    const ticks = late.length - 1;
     const seconds = (now - this.#firstTick) / 1000;
+    const ms = (value) => `${value.toFixed(2)} ms`;
     console.info(
-        `vantorix: pacing: ${late.length - 1} ticks in ${seconds.toFixed(3)} s ` +
-        `(${((late.length - 1) / seconds).toFixed(2)} per second); deadline lateness ` +
-        `median ${percentile(late, 0.5).toFixed(2)} ms, p99 ${percentile(late, 0.99).toFixed(2)} ms, ` +
-        `max ${late.at(-1).toFixed(2)} ms; paint mean ${meanPaint.toFixed(3)} ms, ` +
-        `p99 ${(percentile(paints, 0.99) ?? 0).toFixed(3)} ms over ${paints.length} frames`);
+        `vantorix: pacing: ${ticks} ticks in ${seconds.toFixed(3)} s ` +
+        `(${(ticks / seconds).toFixed(2)} per second); deadline lateness ` +
+        `median ${ms(percentile(late, 0.5))}, p99 ${ms(percentile(late, 0.99))}, ` +
+        `max ${ms(late.at(-1))}; paint mean ${ms(meanPaint)}, ` +
+        `p99 ${ms(percentile(paints, 0.99))} over ${paints.length} frames`);
   }
 }
