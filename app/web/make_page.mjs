@@ -6,7 +6,9 @@ import { readFileSync, renameSync, writeFileSync } from "node:fs";
 import { basename, join } from "node:path";
 import { gzipSync } from "node:zlib";
 
-const kImport = /^import \{([^}]*)\} from "\.\/([\w-]+\.js)";$/;
+import { PageText } from "./page/game_module.mjs";
+
+const kImport = /^import \{([^}]*)\} from "\.\/([\w-]+\.mjs)";$/;
 const kExport = /^export (?:async function\*?|function\*?|class|const|let) ([A-Za-z_$][\w$]*)/;
 
 function fail(message) {
@@ -59,16 +61,25 @@ function bundle(dir, entry) {
 }
 
 // The window title, read from the module itself so that it has one home.
+// The module may import the page's services and nothing else: the page has
+// no WASI to give it.
 function windowTitle(wasm) {
+  const module = new WebAssembly.Module(wasm);
+  const foreign = WebAssembly.Module.imports(module).filter((wanted) => wanted.module !== "page");
+  if (foreign.length > 0) {
+    fail(`the module imports what the page lacks: ${
+        foreign.map((wanted) => `${wanted.module}.${wanted.name}`).join(", ")}`);
+  }
   const stub = () => {
     throw new Error("the module called the page while being read");
   };
   const page = { startTimer: stub, stopTimer: stub, showBox: stub, invalidate: stub, quit: stub };
-  const { exports } = new WebAssembly.Instance(new WebAssembly.Module(wasm), { page });
+  const { exports } = new WebAssembly.Instance(module, { page });
   exports._initialize();
   const { buffer } = exports.memory;
+  const title = PageText.windowTitle;
   return new TextDecoder().decode(
-      new Uint8Array(buffer, exports.textAddress(0), exports.textLength(0)));
+      new Uint8Array(buffer, exports.textAddress(title), exports.textLength(title)));
 }
 
 const escapeHtml = (text) =>
@@ -85,7 +96,7 @@ const read = (path) => {
   }
 };
 const wasm = read(modulePath);
-const script = bundle(pageDir, "main.js");
+const script = bundle(pageDir, "main.mjs");
 if (/<\/script/i.test(script)) fail("a script may not contain the text </script");
 
 const parts = {

@@ -3,7 +3,7 @@
 import assert from "node:assert/strict";
 import test from "node:test";
 
-import { kTickPeriodMs, Pacer } from "../../app/web/page/pacer.js";
+import { kTickPeriodMs, Pacer } from "../../app/web/page/pacer.mjs";
 
 // Each step acts at a time (ms) and checks what the pacer says then.
 const kSteps = [

@@ -1,7 +1,7 @@
 // The page's game clock: the game's timer made of timeouts against the
 // pacer's deadlines. While it is stopped, or the page is hidden, nothing is
 // scheduled at all; a hidden page's game waits and goes on when it is shown.
-import { Pacer } from "./pacer.js";
+import { Pacer } from "./pacer.mjs";
 
 export class Clock {
   #pacer = new Pacer();

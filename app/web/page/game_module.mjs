@@ -9,7 +9,8 @@
 const kUnwinding = 1;
 const kRewinding = 2;
 
-// The page's words in the module, by number (see module_exports.cpp).
+// The page's words in the module, by number (see module_exports.cpp); the
+// window title goes into the page when it is packed.
 export const PageText = Object.freeze({ windowTitle: 0, menu: 1, start: 2, quit: 3 });
 
 const utf8 = new TextDecoder();
@@ -92,10 +93,6 @@ export class GameModule {
     return this.#exports.textCommand(id);
   }
 
-  get boxesWaiting() {
-    return this.#waiting.length;
-  }
-
   #string(address, length) {
     return utf8.decode(new Uint8Array(this.#exports.memory.buffer, address, length));
   }
@@ -157,7 +154,7 @@ export class GameModule {
   // Runs the answered calls again from the newest, each until it is done or
   // waits in its next box.
   #resumeAnswered() {
-    for (;;) {
+    while (!this.#broken) {
       const call = this.#waiting.at(-1);
       if (call === undefined || call.answer === undefined) return;
       this.#waiting.pop();

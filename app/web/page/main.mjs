@@ -1,13 +1,13 @@
 // The page's program: it unpacks the game's module, runs the game in it with
 // the page's clock, boxes, menu and screen, hands it the keys, and shows that
 // the program has ended when it quits, with a way to start it anew.
-import { Clock } from "./clock.js";
-import { GameModule, PageText } from "./game_module.js";
-import { keptFromBrowser, virtualKeyOf } from "./keys.js";
-import { Menu } from "./menu.js";
-import { MessageBoxes } from "./message_box.js";
-import { PacingReport } from "./pacing_report.js";
-import { Screen } from "./screen.js";
+import { Clock } from "./clock.mjs";
+import { GameModule, PageText } from "./game_module.mjs";
+import { keptFromBrowser, virtualKeyOf } from "./keys.mjs";
+import { Menu } from "./menu.mjs";
+import { MessageBoxes } from "./message_box.mjs";
+import { PacingReport } from "./pacing_report.mjs";
+import { Screen } from "./screen.mjs";
 
 // The module is stored in the page gzip-compressed, as base64.
 async function unpackModule() {
@@ -45,14 +45,16 @@ class Page {
     });
     // Closing or reloading the tab destroys the window; nothing is kept.
     addEventListener("pagehide", () => this.#game?.destroy());
-    document.getElementById("start-anew").addEventListener("click", () => this.start());
+    document.getElementById("start-anew").addEventListener("click", () => {
+      this.start().catch(showFault);
+    });
   }
 
   async start() {
     document.getElementById("ended").hidden = true;
     const game = await GameModule.create(this.#compiled, {
-      startTimer: () => this.#restartClock(true),
-      stopTimer: () => this.#restartClock(false),
+      startTimer: () => this.#setClock(true),
+      stopTimer: () => this.#setClock(false),
       showBox: (text, caption, yesNo) => this.#boxes.show(text, caption, yesNo),
       invalidate: () => this.#screen.invalidate(),
       quit: () => this.#end(game),
@@ -69,7 +71,7 @@ class Page {
     this.#screen.attach(game);
   }
 
-  #restartClock(running) {
+  #setClock(running) {
     this.#report.breakRun();
     if (running) this.#clock.start();
     else this.#clock.stop();

@@ -3,7 +3,7 @@
 // seconds of ticking without a stop the tick rate, how late the ticks come
 // against their deadlines, and the time a paint takes. Each result is one
 // console line.
-import { kTicksPerSecond } from "./pacer.js";
+import { kTicksPerSecond } from "./pacer.mjs";
 
 const kLongestReport = 3600;
 
