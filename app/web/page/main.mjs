@@ -39,6 +39,7 @@ class Page {
       }
     });
     addEventListener("blur", () => this.#menu?.close());
+    this.#clock.setHidden(document.hidden);
     document.addEventListener("visibilitychange", () => {
       this.#report.breakRun();
       this.#clock.setHidden(document.hidden);
