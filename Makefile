@@ -1,10 +1,14 @@
 # Vantorix.
-#   make play   installs what is missing, builds and starts the game (SDL2)
-#   make test   installs what is missing, builds everything, runs every test
+#   make play      installs what is missing, builds and starts the game (SDL2)
+#   make play-web  the same as one web page, served on 127.0.0.1
+#   make test      installs what is missing, builds everything, runs every test
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 WIN32_EXE := $(CURDIR)/build/mingw/app/win32/vantorix.exe
+WEB_DIR := $(CURDIR)/build/web
+WEB_TEST_MODULES := tests/web/node_modules/.package-lock.json
 
-.PHONY: play test test-dev test-asan windows sim bench fuzz soak format clean
+.PHONY: play play-web test test-dev test-asan test-web-ready windows web sim bench fuzz soak \
+        format clean
 
 # Each target installs what its purpose needs (tools/install-deps.sh has the lists).
 DEPS = @tools/install-deps.sh
@@ -15,10 +19,17 @@ play:
 	cmake --build --preset release -j $(JOBS) --target vantorix
 	build/release/app/sdl/vantorix
 
+# The game as one web page, build/web/vantorix.html, served from its folder
+# on 127.0.0.1 (PORT, default 8064) until Ctrl+C.
+PORT ?= 8064
+play-web: web
+	node app/web/serve.mjs build/web $(PORT)
+
 # A minute of fuzzing first, so that CTest's summary closes the run.
 test:
 	$(DEPS) test
 	$(MAKE) windows
+	$(MAKE) test-web-ready
 	$(MAKE) fuzz FUZZ_SECONDS=60
 	$(MAKE) test-dev test-asan
 
@@ -29,11 +40,26 @@ windows:
 	cmake --build --preset mingw -j $(JOBS)
 
 test-dev:
-	cmake --preset dev $(if $(wildcard $(WIN32_EXE)),-DVANTORIX_WIN32_EXE=$(WIN32_EXE))
+	cmake --preset dev $(if $(wildcard $(WIN32_EXE)),-DVANTORIX_WIN32_EXE=$(WIN32_EXE)) \
+	  $(if $(wildcard $(WEB_DIR)/vantorix.html),-DVANTORIX_WEB_DIR=$(WEB_DIR))
 	cmake --build --preset dev -j $(JOBS)
 	ctest --preset dev -j $(JOBS)
 
 # The same tests under AddressSanitizer and UndefinedBehaviorSanitizer.
+# The page, from the wasm32-wasi cross build.
+web:
+	$(DEPS) web
+	cmake --preset web
+	cmake --build --preset web -j $(JOBS) --target vantorix-page
+
+# What test-dev's web tests need: the whole web build (the page and the
+# simulator for node) and puppeteer-core as its lock file pins it.
+test-web-ready: web $(WEB_TEST_MODULES)
+	cmake --build --preset web -j $(JOBS)
+
+$(WEB_TEST_MODULES): tests/web/package.json tests/web/package-lock.json
+	npm --prefix tests/web ci --no-audit --no-fund
+
 test-asan:
 	cmake --preset asan
 	cmake --build --preset asan -j $(JOBS)

@@ -70,7 +70,7 @@ bool writeBmp(std::ostream& out, int width, int height, std::span<const std::uin
   return static_cast<bool>(out);
 }
 
-bool writeBmpFile(const std::filesystem::path& path, const PixelCanvas& canvas) {
+bool writeBmpFile(const std::string& path, const PixelCanvas& canvas) {
   std::ofstream file(path, std::ios::binary | std::ios::trunc);
   if (!file) return false;
   if (!writeBmp(file, kClientWidth, kClientHeight, canvas.bgr())) return false;

@@ -3,9 +3,9 @@
 #pragma once
 
 #include <cstdint>
-#include <filesystem>
 #include <ostream>
 #include <span>
+#include <string>
 
 #include "render/pixel_canvas.h"
 
@@ -16,6 +16,6 @@ namespace vantorix {
 bool writeBmp(std::ostream& out, int width, int height, std::span<const std::uint8_t> topDownBgr);
 
 // Writes the whole client area to a file; false if it could not be written.
-bool writeBmpFile(const std::filesystem::path& path, const PixelCanvas& canvas);
+bool writeBmpFile(const std::string& path, const PixelCanvas& canvas);
 
 }  // namespace vantorix

@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <cstdint>
-#include <filesystem>
 #include <limits>
 #include <string>
 #include <utility>
@@ -129,7 +128,7 @@ void Simulator::deliverTicks(const Words& words, bool onlyWhileTimerRuns) {
 void Simulator::writeFrame(std::string_view path) {
   frame_.clear();  // the erase with the window's black brush
   game_.paint(frame_);
-  if (!writeBmpFile(std::filesystem::path(std::string(path)), frame_)) {
+  if (!writeBmpFile(std::string(path), frame_)) {
     throw ScriptError("frame: cannot write " + quoted(path));
   }
 }
