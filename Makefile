@@ -45,7 +45,6 @@ test-dev:
 	cmake --build --preset dev -j $(JOBS)
 	ctest --preset dev -j $(JOBS)
 
-# The same tests under AddressSanitizer and UndefinedBehaviorSanitizer.
 # The page, from the wasm32-wasi cross build.
 web:
 	$(DEPS) web
@@ -60,6 +59,7 @@ test-web-ready: web $(WEB_TEST_MODULES)
 $(WEB_TEST_MODULES): tests/web/package.json tests/web/package-lock.json
 	npm --prefix tests/web ci --no-audit --no-fund
 
+# The same tests under AddressSanitizer and UndefinedBehaviorSanitizer.
 test-asan:
 	cmake --preset asan
 	cmake --build --preset asan -j $(JOBS)
