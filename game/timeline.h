@@ -13,8 +13,6 @@ inline constexpr i32 kHeavy1EntryTick = 3000;
 inline constexpr i32 kBannerStartTick = 15500;  // the banner runs strictly between these
 inline constexpr i32 kBossEntryTick = 17000;    // the boss enters once tickCount is past it
 
-inline constexpr i32 kFieldBottom = 480;  // bullets stop once their y is past it
-
 // A fighter or heavy that has sunk out of the field after the returns ended is
 // out of sight and out of reach of every test; it rests here instead of
 // sinking on towards the 32-bit limit.
