@@ -80,14 +80,15 @@ int parseAnswer(std::string_view word) {
 class CopyPrinter final : public Canvas {
  public:
   explicit CopyPrinter(std::ostream& out) : out_(out) {}
-  void select(Sprite sprite) override { selected_ = resourceNumber(sprite); }
+  void select(Sprite sprite) override { selected_ = sprite; }
   void copy(int x, int y, int width, int height) override {
-    out_ << "MYBP" << selected_ << ' ' << x << ' ' << y << ' ' << width << ' ' << height << '\n';
+    out_ << ResourceName(selected_).view() << ' ' << x << ' ' << y << ' ' << width << ' ' << height
+         << '\n';
   }
 
  private:
   std::ostream& out_;
-  int selected_ = 0;
+  Sprite selected_ = Sprite::kFighter;
 };
 
 }  // namespace
