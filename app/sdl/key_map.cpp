@@ -1,24 +1,30 @@
 #include "app/sdl/key_map.h"
 
+#include "game/keyboard.h"
+
 namespace vantorix::sdl {
 
+namespace {
+
+// The keys the game has rules for, with the Windows virtual-key code of each.
+struct GameKey {
+  SDL_Keycode key;
+  int virtualKey;
+};
+constexpr GameKey kGameKeys[] = {
+    {SDLK_SPACE, kVkSpace}, {SDLK_LEFT, kVkLeft}, {SDLK_UP, kVkUp},
+    {SDLK_RIGHT, kVkRight}, {SDLK_DOWN, kVkDown},
+};
+
+}  // namespace
+
 int virtualKeyOf(SDL_Keycode key, SDL_Scancode scancode) {
-  switch (key) {
-    case SDLK_SPACE:
-      return 32;
-    case SDLK_LEFT:
-      return 37;
-    case SDLK_UP:
-      return 38;
-    case SDLK_RIGHT:
-      return 39;
-    case SDLK_DOWN:
-      return 40;
-    default:
-      // Scan codes are small and non-negative; each key keeps a code of
-      // its own, none of them one the game acts on.
-      return kUnmappedKeyBase + (static_cast<int>(scancode) & 0x3ff);
+  for (const GameKey& gameKey : kGameKeys) {
+    if (gameKey.key == key) return gameKey.virtualKey;
   }
+  // Scan codes are small and non-negative; each other key keeps a code of
+  // its own, none of them one the game acts on.
+  return kUnmappedKeyBase + (static_cast<int>(scancode) & 0x3ff);
 }
 
 MenuKey menuKeyOf(SDL_Keycode key) {
