@@ -17,6 +17,7 @@
 #include "game/field_table.h"
 #include "game/game_state.h"
 #include "game/keyboard.h"
+#include "tests/unit/test_states.h"
 #include "tools/sim/simulator.h"
 
 namespace vantorix {
@@ -105,22 +106,11 @@ struct Fixture {
   Fixture() {
     platform.attach(game);
     GameState& s = game.state();
-    s.tickCount = 17300;
-    s.bossEntered = 1;
-    s.bossArrived = 1;
-    s.bossX = 300;
-    s.bossY = 61;
-    s.healthBarX = 200;
-    s.healthBarY = 15;
+    s = test::restingBoss(300);
+    test::clearTheField(s);
     s.bossHits = 40;
     s.notches[39] = {458, 16};
     s.notchReady[39] = 1;
-    for (Fighter& f : s.fighters)
-      f.y = 600;
-    for (Heavy& h : s.heavies) {
-      h.entered = 1;
-      h.y = 600;
-    }
     s.playerX = 0;
     s.playerY = 0;
     s.lifeIcon1Y = -30;
