@@ -4,7 +4,7 @@
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 WIN32_EXE := $(CURDIR)/build/mingw/app/win32/vantorix.exe
 
-.PHONY: play test test-dev test-asan windows sim bench fuzz soak format clean
+.PHONY: play test test-dev test-asan windows sim plan-won-game bench fuzz soak format clean
 
 # Each target installs what its purpose needs (tools/install-deps.sh has the lists).
 DEPS = @tools/install-deps.sh
@@ -43,6 +43,14 @@ sim:
 	$(DEPS) unit
 	cmake --preset dev
 	cmake --build --preset dev -j $(JOBS) --target vantorix-sim
+
+# The scripted won game of the scenario tests, planned anew against the rules
+# as they are (the planner is tools/planner); run it after a rule changes.
+plan-won-game:
+	$(DEPS) play
+	cmake --preset release
+	cmake --build --preset release -j $(JOBS) --target vantorix-planner
+	build/release/tools/planner/vantorix-planner tests/scenarios/endgame_game_won.sim
 
 bench:
 	$(DEPS) bench

@@ -10,8 +10,6 @@ namespace vantorix {
 
 namespace {
 
-constexpr i32 kShotStep = 5;
-constexpr i32 kRefireAboveY = -50;                 // a queued shot is re-fired once above this
 constexpr Margins kShotOnFighter{20, 20, 20, 20};  // the fighter's position around the shot
 constexpr i32 kKnockedBackY = -100;
 constexpr i32 kDestroyedY = 500;

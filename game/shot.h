@@ -6,7 +6,11 @@
 
 namespace vantorix {
 
-inline constexpr i32 kShotAboveShip = 30;  // a re-fired shot leaves this far above the ship
+inline constexpr i32 kShotStep = 5;  // the shot climbs this much a tick
+// A queued shot is re-fired from the ship once above this, and leaves this
+// far above the ship.
+inline constexpr i32 kRefireAboveY = -50;
+inline constexpr i32 kShotAboveShip = 30;
 inline constexpr i32 kFighterExplosionTicks = 100;
 inline constexpr i32 kHeavyFlashTicks = 70;
 // The hit after more finished flash cycles than this destroys a heavy.
