@@ -6,11 +6,9 @@
 
 namespace vantorix {
 
-// bannerPhase
-inline constexpr i32 kBannerIdle = 0;
-inline constexpr i32 kBannerBright = 1;
-inline constexpr i32 kBannerMedium = 2;
-inline constexpr i32 kBannerDark = 3;
+// The values of bannerPhase.
+enum BannerPhase : i32 { kBannerIdle, kBannerBright, kBannerMedium, kBannerDark };
+
 inline constexpr i32 kBannerPhaseTicks = 50;  // a phase ends once its count is past this
 
 void runBannerPhase(GameState& s);

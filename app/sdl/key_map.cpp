@@ -16,6 +16,19 @@ constexpr GameKey kGameKeys[] = {
     {SDLK_RIGHT, kVkRight}, {SDLK_DOWN, kVkDown},
 };
 
+// The keys that drive the menu.
+struct MenuKeyOf {
+  SDL_Keycode key;
+  MenuKey menuKey;
+};
+constexpr MenuKeyOf kMenuKeys[] = {
+    {SDLK_F10, MenuKey::kF10},         {SDLK_LALT, MenuKey::kAlt},
+    {SDLK_RALT, MenuKey::kAlt},        {SDLK_LEFT, MenuKey::kLeft},
+    {SDLK_RIGHT, MenuKey::kRight},     {SDLK_UP, MenuKey::kUp},
+    {SDLK_DOWN, MenuKey::kDown},       {SDLK_RETURN, MenuKey::kReturn},
+    {SDLK_KP_ENTER, MenuKey::kReturn}, {SDLK_ESCAPE, MenuKey::kEscape},
+};
+
 }  // namespace
 
 int virtualKeyOf(SDL_Keycode key, SDL_Scancode scancode) {
@@ -28,28 +41,10 @@ int virtualKeyOf(SDL_Keycode key, SDL_Scancode scancode) {
 }
 
 MenuKey menuKeyOf(SDL_Keycode key) {
-  switch (key) {
-    case SDLK_F10:
-      return MenuKey::kF10;
-    case SDLK_LALT:
-    case SDLK_RALT:
-      return MenuKey::kAlt;
-    case SDLK_LEFT:
-      return MenuKey::kLeft;
-    case SDLK_RIGHT:
-      return MenuKey::kRight;
-    case SDLK_UP:
-      return MenuKey::kUp;
-    case SDLK_DOWN:
-      return MenuKey::kDown;
-    case SDLK_RETURN:
-    case SDLK_KP_ENTER:
-      return MenuKey::kReturn;
-    case SDLK_ESCAPE:
-      return MenuKey::kEscape;
-    default:
-      return MenuKey::kOther;
+  for (const MenuKeyOf& menuKey : kMenuKeys) {
+    if (menuKey.key == key) return menuKey.menuKey;
   }
+  return MenuKey::kOther;
 }
 
 }  // namespace vantorix::sdl
