@@ -14,9 +14,9 @@ constexpr Point kShown{250, 200};
 // is placed from; the phase counts its ticks; once past kBannerPhaseTicks it
 // hands over to the next phase.
 struct Stage {
-  i32 placedFrom;
-  i32 phase;
-  i32 next;
+  BannerPhase placedFrom;
+  BannerPhase phase;
+  BannerPhase next;
   i32 GameState::*ticks;
   i32 GameState::*x;
   i32 GameState::*y;

@@ -10,10 +10,10 @@ namespace {
 constexpr const char* kClassName = "MyWindowClass";
 constexpr const char* kMenuName = "MYMENU";
 constexpr const char* kIconName = "icon1.ico";
-// An overlapped window with the system menu: a caption, which the system
-// gives every overlapped window and which is named here so that sizing the
-// window counts it, with the system menu and close box; no sizing border, no
-// minimise or maximise box, so the user cannot change the window's size.
+// A caption with the system menu and close box; no sizing border, no
+// minimise or maximise box, so the user cannot change the window's size. The
+// system gives every overlapped window its caption anyway; naming it here
+// lets the same style size the window.
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
 
 // The title goes to the system as it stands: plain ASCII, terminated.

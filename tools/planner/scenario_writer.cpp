@@ -26,7 +26,11 @@ void ScenarioWriter::writeTicks() {
 void ScenarioWriter::run(std::string_view line) {
   out_ << line << '\n';
   std::ostringstream error;
-  if (!simulator_.runLine(line, ++lineNumber_, error)) throw std::runtime_error(error.str());
+  if (!simulator_.runLine(line, ++lineNumber_, error)) {
+    std::string message = error.str();
+    if (!message.empty() && message.back() == '\n') message.pop_back();
+    throw std::runtime_error(message);
+  }
   std::string printed = printed_.str();
   printed_.str("");
   std::size_t start = 0;

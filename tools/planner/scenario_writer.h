@@ -22,8 +22,6 @@ class ScenarioWriter {
   // Any other command, run at once. Throws std::runtime_error with the
   // simulator's message if the line stops the run.
   void command(std::string_view line);
-  // Writes the ticks still pending.
-  void finish() { writeTicks(); }
 
   // The game as the lines written so far have left it.
   const GameState& state() const { return simulator_.game().state(); }
