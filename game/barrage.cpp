@@ -1,6 +1,7 @@
 #include "game/barrage.h"
 
 #include <array>
+#include <cstddef>
 
 #include "game/arithmetic.h"
 #include "game/boss.h"
@@ -44,45 +45,64 @@ constexpr Group kGroups[] = {
     {5, kFan, kFastBulletDy, 64, 125, kBlueBulletLimit, kNone, kNone},          // FastBlueFan
 };
 
-constexpr int memberCount() {
-  int count = 0;
-  for (const Group& g : kGroups)
-    count += g.members;
-  return count;
+// One bullet with its group's constants, in processing order.
+struct Member {
+  i32 dx;
+  i32 dy;
+  i32 firstHits;
+  i32 lastHits;
+  i32 limit;
+  Latch gatedBy;
+  Latch releases;
+};
+
+constexpr std::array<Member, kBossBulletCount> membersOf() {
+  std::array<Member, kBossBulletCount> members{};
+  std::size_t at = 0;
+  for (const Group& g : kGroups) {
+    for (int i = 0; i < g.members; ++i) {
+      if (at == members.size()) throw "more bullets in the groups than the boss has";
+      members[at++] = {
+          g.dx[static_cast<std::size_t>(i)], g.dy, g.firstHits, g.lastHits, g.limit, g.gatedBy,
+          i == 0 ? g.leadReleases : kNone};
+    }
+  }
+  if (at != members.size()) throw "fewer bullets in the groups than the boss has";
+  return members;
 }
-static_assert(memberCount() == kBossBulletCount, "every boss bullet belongs to one group");
+
+constexpr std::array<Member, kBossBulletCount> kMembers = membersOf();
 
 i32& latch(GameState& s, Latch which) {
   return which == kRedTrioB ? s.redTrioBReleased : s.fastRedTrioBReleased;
 }
 
-void fly(GameState& s, Bullet& b, const Group& g, i32 dx, bool lead) {
-  const bool fires = s.bossHits >= g.firstHits && s.bossHits <= g.lastHits;
-  launchBullet(b, fires, {s.bossX, clampedSum(s.bossY, kLaunchBelowBoss)});
-  moveBullet(b, dx, g.dy);
+void fly(GameState& s, Bullet& b, const Member& m) {
+  const bool fires = s.bossHits >= m.firstHits && s.bossHits <= m.lastHits;
+  launchBullet(b, fires, [&s] { return Point{s.bossX, clampedSum(s.bossY, kLaunchBelowBoss)}; });
+  moveBullet(b, m.dx, m.dy);
   // The latch has no upper bound on bossHits: once released, trio B stays so.
-  if (lead && g.leadReleases != kNone && s.bossHits >= g.firstHits && b.y > kReleaseY) {
-    latch(s, g.leadReleases) = 1;
+  if (m.releases != kNone && s.bossHits >= m.firstHits && b.y > kReleaseY) {
+    latch(s, m.releases) = 1;
   }
-  stopBulletPast(b, g.limit);
+  stopBulletPast(b, m.limit);
 }
 
 }  // namespace
 
 void runBarragePhase(GameState& s) {
   if (s.bossY < kBossFightingY) return;
-  int member = 0;
-  for (const Group& g : kGroups) {
+  for (std::size_t i = 0; i < kMembers.size(); ++i) {
+    const Member& m = kMembers[i];
     // Read in turn, so a trio B leaves in the very tick its latch is set.
-    const bool skipped = g.gatedBy != kNone && latch(s, g.gatedBy) != 1;
-    for (int i = 0; i < g.members; ++i, ++member) {
-      if (!skipped) fly(s, s.bossBullets[member], g, g.dx[i], i == 0);
-    }
+    if (m.gatedBy != kNone && latch(s, m.gatedBy) != 1) continue;
+    fly(s, s.bossBullets[i], m);
   }
 }
 
 void runBarrageHitPhase(GameState& s) {
-  testBulletContacts(s, s.bossBullets);
+  for (Bullet& b : s.bossBullets)
+    testPlayerContact(s, b.x, b.y, kBulletMargins, b.site);
 }
 
 }  // namespace vantorix

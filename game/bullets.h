@@ -11,10 +11,14 @@
 
 namespace vantorix {
 
-inline void launchBullet(Bullet& b, bool fires, Point from) {
+// The launch point is asked for only when the bullet leaves, as a shooter's
+// place is far from any limit then.
+template <class LaunchPoint>
+void launchBullet(Bullet& b, bool fires, LaunchPoint from) {
   if (fires && b.flying == 0) {
-    b.x = from.x;
-    b.y = from.y;
+    const Point at = from();
+    b.x = at.x;
+    b.y = at.y;
     b.flying = 1;
   }
 }
@@ -32,9 +36,9 @@ inline void stopBulletPast(Bullet& b, i32 limit) {
 
 // A fighter's or a heavy's volley: every bullet in turn, each completely
 // before the next, all from the same point, each with its own sideways step.
-template <std::size_t N>
-void flyVolley(std::array<Bullet, N>& bullets, bool fires, Point from, const std::array<i32, N>& dx,
-               i32 dy, i32 limit) {
+template <std::size_t N, class LaunchPoint>
+void flyVolley(std::array<Bullet, N>& bullets, bool fires, LaunchPoint from,
+               const std::array<i32, N>& dx, i32 dy, i32 limit) {
   for (std::size_t i = 0; i < N; ++i) {
     launchBullet(bullets[i], fires, from);
     moveBullet(bullets[i], dx[i], dy);

@@ -29,11 +29,14 @@ void sweep(Fighter& f) {
 
 void sink(const GameState& s, Fighter& f) {
   advance(f.y, 1);
-  if (f.y > kFieldBottom && s.tickCount < kReturnsEndTick) {
-    f.y = kWrapY;
-  } else if (f.y > kFarBelowField) {
-    f.y = kFarBelowField;
-  }
+  comeBackOrRest(f.y, kFieldBottom, kWrapY, s.tickCount);
+}
+
+// The body's site, then each bullet's.
+void testContacts(GameState& s, Fighter& f) {
+  testPlayerContact(s, f.x, f.y, kFighterBodyMargins, f.bodySite);
+  for (Bullet& b : f.bullets)
+    testPlayerContact(s, b.x, b.y, kBulletMargins, b.site);
 }
 
 }  // namespace
@@ -42,9 +45,9 @@ void runFighterPhase(GameState& s) {
   for (Fighter& f : s.fighters) {
     sweep(f);
     sink(s, f);
-    flyVolley(f.bullets, inLaunchBand(f.y), {f.x, clampedSum(f.y, kLaunchBelowFighter)}, kBulletDx,
-              kBulletDy, kFieldBottom);
-    testShooterContacts(s, f, kFighterBodyMargins);
+    const auto launch = [&f] { return Point{f.x, f.y + kLaunchBelowFighter}; };
+    flyVolley(f.bullets, inLaunchBand(f.y), launch, kBulletDx, kBulletDy, kFieldBottom);
+    testContacts(s, f);
   }
 }
 

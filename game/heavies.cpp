@@ -42,12 +42,14 @@ void move(GameState& s, Heavy& h, const HeavyRoute& route) {
   if (inBand(h.y)) advance(h.pauseCount, 1);
   if (h.pauseCount > kHoldAfter) advance(h.y, -1);
   if (h.pauseCount > kHeavyPauseCycle) h.pauseCount = 0;
-  if (h.y > route.wrapY && s.tickCount < kReturnsEndTick) {
-    h.y = kHeavyWrappedY;
-    h.hitCount = 0;
-  } else if (h.y > kFarBelowField) {
-    h.y = kFarBelowField;
-  }
+  if (comeBackOrRest(h.y, route.wrapY, kHeavyWrappedY, s.tickCount)) h.hitCount = 0;
+}
+
+// The body's site, then each bullet's.
+void testContacts(GameState& s, Heavy& h) {
+  testPlayerContact(s, h.x, h.y, kHeavyBodyMargins, h.bodySite);
+  for (Bullet& b : h.bullets)
+    testPlayerContact(s, b.x, b.y, kBulletMargins, b.site);
 }
 
 }  // namespace
@@ -57,9 +59,11 @@ void runHeavyPhase(GameState& s) {
     Heavy& h = s.heavies[i];
     const HeavyRoute& route = kRoutes[i];
     move(s, h, route);
-    const Point launch{clampedSum(h.x, kLaunchOffset.x), clampedSum(h.y, kLaunchOffset.y)};
+    const auto launch = [&h] {
+      return Point{clampedSum(h.x, kLaunchOffset.x), h.y + kLaunchOffset.y};
+    };
     flyVolley(h.bullets, inBand(h.y), launch, route.bulletDx, kBulletDy, kFieldBottom);
-    testShooterContacts(s, h, kHeavyBodyMargins);
+    testContacts(s, h);
   }
 }
 

@@ -2,8 +2,6 @@
 // procedure with its respawn check, and the lives they drive.
 #pragma once
 
-#include <array>
-#include <cstddef>
 #include <cstdint>
 
 #include "game/arithmetic.h"
@@ -56,20 +54,6 @@ inline void checkRespawn(GameState& s, HitSite& site) {
 inline void testPlayerContact(GameState& s, i32 ax, i32 ay, Margins m, HitSite& site) {
   if (inBox(s.playerX, s.playerY, ax, ay, m)) hitPlayer(s, site);
   checkRespawn(s, site);
-}
-
-// Every bullet's site in turn, each bullet's box reaching as any bullet's does.
-template <std::size_t N>
-void testBulletContacts(GameState& s, std::array<Bullet, N>& bullets) {
-  for (Bullet& b : bullets)
-    testPlayerContact(s, b.x, b.y, kBulletMargins, b.site);
-}
-
-// A fighter's or a heavy's sites: its body first, then its bullets.
-template <class Shooter>
-void testShooterContacts(GameState& s, Shooter& shooter, Margins body) {
-  testPlayerContact(s, shooter.x, shooter.y, body, shooter.bodySite);
-  testBulletContacts(s, shooter.bullets);
 }
 
 }  // namespace vantorix

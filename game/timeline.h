@@ -18,6 +18,17 @@ inline constexpr i32 kBossEntryTick = 17000;    // the boss enters once tickCoun
 // sinking on towards the 32-bit limit.
 inline constexpr i32 kFarBelowField = 10000;
 
+// A fighter or heavy that has sunk past its limit comes back above the field
+// while the returns last, and otherwise rests far below. True when it came back.
+inline bool comeBackOrRest(i32& y, i32 limit, i32 backAt, i32 tickCount) {
+  if (y > limit && tickCount < kReturnsEndTick) {
+    y = backAt;
+    return true;
+  }
+  if (y > kFarBelowField) y = kFarBelowField;
+  return false;
+}
+
 // Nothing can be hit by a shot above y -225, so a shot that nobody re-fires
 // rests here instead of rising on towards the 32-bit limit.
 inline constexpr i32 kShotCeiling = -1000;
