@@ -7,8 +7,8 @@ WIN32_EXE := $(CURDIR)/build/mingw/app/win32/vantorix.exe
 WEB_DIR := $(CURDIR)/build/web
 WEB_TEST_MODULES := tests/web/node_modules/.package-lock.json
 
-.PHONY: play play-web test test-dev test-asan test-web-ready windows web sim bench fuzz soak \
-        format clean
+.PHONY: play play-web test test-dev test-asan test-web-ready windows web sim plan-won-game \
+        bench fuzz soak format clean
 
 # Each target installs what its purpose needs (tools/install-deps.sh has the lists).
 DEPS = @tools/install-deps.sh
@@ -69,6 +69,14 @@ sim:
 	$(DEPS) unit
 	cmake --preset dev
 	cmake --build --preset dev -j $(JOBS) --target vantorix-sim
+
+# The scripted won game of the scenario tests, planned anew against the rules
+# as they are (the planner is tools/planner); run it after a rule changes.
+plan-won-game:
+	$(DEPS) play
+	cmake --preset release
+	cmake --build --preset release -j $(JOBS) --target vantorix-planner
+	build/release/tools/planner/vantorix-planner tests/scenarios/endgame_game_won.sim
 
 bench:
 	$(DEPS) bench

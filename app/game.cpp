@@ -26,8 +26,9 @@ class FlagScope {
 }  // namespace
 
 void Game::command(int id) {
-  if (endOfGameBoxOpen_) return;
-  if (id == kCommandStart) start();
+  // While an end-of-game box is open, the tick waiting in it decides how the
+  // game goes on: a start does nothing then, but a quit still asks.
+  if (id == kCommandStart && !endOfGameBoxOpen_) start();
   if (id == kCommandQuit) quit();
 }
 
@@ -40,16 +41,25 @@ void Game::quit() {
   platform_.stopGameTimer();
   state_.quitAnswer =
       platform_.showMessageBox(texts::kQuitText, texts::kEndCaption, BoxButtons::kYesNo);
-  if (state_.quitAnswer == kIdYes) platform_.postQuit(0);
-  if (state_.quitAnswer == kIdNo && state_.tickCount > 0) platform_.startGameTimer();
+  if (state_.quitAnswer == kIdYes) endProgram();
+  // The timer of a tick waiting in its end-of-game box is that tick's to restart.
+  if (state_.quitAnswer == kIdNo && state_.tickCount > 0 && !endOfGameBoxOpen_) {
+    platform_.startGameTimer();
+  }
+}
+
+void Game::endProgram() {
+  platform_.postQuit(0);
+  if (tickRunning_) endedInTick_ = true;
 }
 
 void Game::timer() {
   if (tickRunning_) return;
   FlagScope running(tickRunning_);
+  endedInTick_ = false;
   if (runWorldTick(state_).bossDefeated) win();
-  if (state_.gameOverMark == kGameOverMark) lose();
-  if (state_.tickCount > 0) platform_.invalidate();
+  if (!endedInTick_ && state_.gameOverMark == kGameOverMark) lose();
+  if (!endedInTick_ && state_.tickCount > 0) platform_.invalidate();
 }
 
 void Game::win() {
@@ -59,6 +69,7 @@ void Game::win() {
     FlagScope boxOpen(endOfGameBoxOpen_);
     platform_.showMessageBox(texts::kWinText, texts::kEndCaption, BoxButtons::kOk);
   }
+  if (endedInTick_) return;
   fullReset(state_);
   platform_.invalidate();
 }
@@ -71,9 +82,11 @@ void Game::lose() {
   {
     FlagScope boxOpen(endOfGameBoxOpen_);
     platform_.showMessageBox(texts::kLossText, texts::kEndCaption, BoxButtons::kOk);
+    if (endedInTick_) return;
     state_.continueAnswer =
         platform_.showMessageBox(texts::kContinueText, texts::kContinueCaption, BoxButtons::kYesNo);
   }
+  if (endedInTick_) return;
   if (state_.continueAnswer == kIdYes) {
     continueReset(state_);
     platform_.startGameTimer();
@@ -90,7 +103,7 @@ void Game::keyDown(int virtualKey) {
 }
 
 void Game::destroy() {
-  platform_.postQuit(0);
+  endProgram();
 }
 
 void Game::paint(Canvas& canvas) const {

@@ -31,6 +31,7 @@ class Game {
   void quit();
   void win();
   void lose();
+  void endProgram();
 
   Platform& platform_;
   GameState state_;
@@ -39,6 +40,10 @@ class Game {
   // tick or restarting the timer under the waiting one.
   bool tickRunning_ = false;
   bool endOfGameBoxOpen_ = false;
+  // Set when the program is told to end from inside the running tick's
+  // boxes: that tick then opens no further box, resets nothing and asks the
+  // platform for nothing more.
+  bool endedInTick_ = false;
 };
 
 }  // namespace vantorix

@@ -1,5 +1,5 @@
 // The scripted whole game of the scenario tests, from the start command to the
-// win box (32,674 ticks), read and run through the simulator's entry points without drawing.
+// win box (27,859 ticks), read and run through the simulator's entry points without drawing.
 #include <benchmark/benchmark.h>
 
 #include <fstream>

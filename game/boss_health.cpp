@@ -1,13 +1,14 @@
-#include "game/arithmetic.h"
-#include "game/phases.h"
+#include "game/boss_health.h"
+
 #include "game/rules.h"
+#include "game/timed_sprite.h"
 
 namespace vantorix {
 
 namespace {
 
 constexpr Margins kShotOnBoss{25, 25, 25, 25};
-constexpr i32 kFlashTicks = 40;  // the flash ends once its timer is past this
+constexpr Point kFlashParked{0, -100};
 constexpr i32 kNotchY = 16;
 constexpr i32 kBarRightEdge = 578;
 constexpr i32 kLastNotchX = 201;  // the 126th overlaps the 125th by one column
@@ -42,15 +43,9 @@ bool runBossHealthStep(GameState& s) {
     layNextNotch(s);
     s.bossFlashActive = 1;
   }
-  if (s.bossFlashActive == 1) {
-    s.bossFlashX = s.bossX;
-    advance(s.bossFlashTimer, 1);
-  }
-  if (s.bossFlashTimer > kFlashTicks) {
-    s.bossFlashX = 0;
-    s.bossFlashY = -100;
-    s.bossFlashTimer = 0;
-    s.bossFlashActive = 0;
+  if (s.bossFlashActive == 1) s.bossFlashX = s.bossX;  // the flash follows the sweep
+  if (timedSpriteEnds(s.bossFlashActive, s.bossFlashTimer, kBossFlashTicks)) {
+    park(s.bossFlashX, s.bossFlashY, kFlashParked);
     if (s.bossHits >= 1 && s.bossHits <= kNotchReadyCount) s.notchReady[s.bossHits - 1] = 1;
   }
   if (s.bossHits == kNotchCount && shotOnBoss(s)) {

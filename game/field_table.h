@@ -76,9 +76,12 @@ void forEachField(State& s, Visit&& visit) {
     field(hitSite.dying, parts..., ".dying");
     field(hitSite.respawnTimer, parts..., ".respawnTimer");
   };
+  auto place = [&](auto& object, auto... parts) {
+    field(object.x, parts..., "X");
+    field(object.y, parts..., "Y");
+  };
   auto bullet = [&](auto& b, auto... parts) {
-    field(b.x, parts..., "X");
-    field(b.y, parts..., "Y");
+    place(b, parts...);
     field(b.flying, parts..., "Flying");
     site(b.site, parts..., "Site");
   };
@@ -99,11 +102,9 @@ void forEachField(State& s, Visit&& visit) {
   field(s.gameOverMark, "gameOverMark");
   field(s.quitAnswer, "quitAnswer");
 
-  for (int i = 0; i < kFighterCount; ++i) {
-    auto& f = s.fighters[i];
-    const int n = i + 1;
-    field(f.x, "fighter", n, "X");
-    field(f.y, "fighter", n, "Y");
+  for (int n = 1; n <= kFighterCount; ++n) {
+    auto& f = s.fighters[n - 1];
+    place(f, "fighter", n);
     field(f.leftward, "fighter", n, "Leftward");
     site(f.bodySite, "fighter", n, "BodySite");
     for (int b = 0; b < kFighterBulletCount; ++b)
@@ -114,16 +115,14 @@ void forEachField(State& s, Visit&& visit) {
     field(f.explosionTimer, "fighter", n, "ExplosionTimer");
   }
 
-  for (int i = 0; i < kHeavyCount; ++i) {
-    auto& h = s.heavies[i];
-    const int n = i + 1;
-    field(h.x, "heavy", n, "X");
-    field(h.y, "heavy", n, "Y");
+  for (int n = 1; n <= kHeavyCount; ++n) {
+    auto& h = s.heavies[n - 1];
+    place(h, "heavy", n);
     field(h.entered, "heavy", n, "Entered");
     field(h.pauseCount, "heavy", n, "PauseCount");
     site(h.bodySite, "heavy", n, "BodySite");
     for (int b = 0; b < kHeavyBulletCount; ++b)
-      bullet(h.bullets[b], "blue", n, kBlueBulletNames[i][b]);
+      bullet(h.bullets[b], "blue", n, kBlueBulletNames[n - 1][b]);
     field(h.flashing, "heavy", n, "Flashing");
     field(h.flashTimer, "heavy", n, "FlashTimer");
     field(h.hitCount, "heavy", n, "HitCount");

@@ -86,27 +86,19 @@ constexpr Fighter makeFighter(i32 x, i32 y, std::array<Point, kFighterBulletCoun
   return f;
 }
 
+// N of a kind, all at the same y and otherwise at their defaults.
+template <class T, int N>
+constexpr std::array<T, N> allAtY(i32 y) {
+  std::array<T, N> all{};
+  for (T& t : all)
+    t.y = y;
+  return all;
+}
+
 constexpr Heavy makeHeavy() {
   Heavy h;
-  for (Bullet& b : h.bullets)
-    b.y = -30;
+  h.bullets = allAtY<Bullet, kHeavyBulletCount>(-30);
   return h;
-}
-
-template <int N>
-constexpr std::array<Bullet, N> makeBossBullets() {
-  std::array<Bullet, N> bullets{};
-  for (Bullet& b : bullets)
-    b.y = -50;
-  return bullets;
-}
-
-template <int N>
-constexpr std::array<Point, N> makeParkedNotches() {
-  std::array<Point, N> notches{};
-  for (Point& p : notches)
-    p.y = -100;
-  return notches;
 }
 }  // namespace detail
 
@@ -161,13 +153,13 @@ struct GameState {
   i32 healthBarY = -100;
   HitSite bossBodySite;
 
-  std::array<Bullet, kBossBulletCount> bossBullets = detail::makeBossBullets<kBossBulletCount>();
+  std::array<Bullet, kBossBulletCount> bossBullets = detail::allAtY<Bullet, kBossBulletCount>(-50);
   i32 redTrioBReleased = 0;
   i32 fastRedTrioBReleased = 0;
 
   // The boss's health: notch n is laid when bossHits goes from n-1 to n.
   i32 bossHits = 0;
-  std::array<Point, kNotchCount> notches = detail::makeParkedNotches<kNotchCount>();
+  std::array<Point, kNotchCount> notches = detail::allAtY<Point, kNotchCount>(-100);
   std::array<i32, kNotchReadyCount> notchReady{};  // notchReady[k-1] allows notch k+1
   i32 bossFlashX = 0;
   i32 bossFlashY = -100;

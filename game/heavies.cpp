@@ -1,5 +1,8 @@
+#include "game/heavies.h"
+
 #include "game/arithmetic.h"
-#include "game/phases.h"
+#include "game/bullets.h"
+#include "game/field.h"
 #include "game/rules.h"
 #include "game/timeline.h"
 
@@ -11,7 +14,7 @@ struct HeavyRoute {
   i32 entryTick;  // enters once tickCount is past it
   i32 entryX;
   i32 wrapY;  // comes back above the field once sunk past it
-  i32 bulletDx[kHeavyBulletCount];
+  std::array<i32, kHeavyBulletCount> bulletDx;
 };
 
 constexpr HeavyRoute kRoutes[kHeavyCount] = {
@@ -20,10 +23,9 @@ constexpr HeavyRoute kRoutes[kHeavyCount] = {
 };
 
 constexpr i32 kEntryY = -50;
-constexpr i32 kWrappedY = -200;
 constexpr i32 kBulletDy = 2;
-constexpr i32 kHoldAfter = 10;    // ticks of movement in the band before a hold
-constexpr i32 kCycleTicks = 100;  // one move-and-hold cycle of the pause counter
+constexpr i32 kHoldAfter = 10;  // ticks of movement in the band before a hold
+constexpr Point kLaunchOffset{30, 25};
 
 // The upper band in which a heavy holds and fires; both bounds exclusive.
 constexpr bool inBand(i32 y) {
@@ -39,31 +41,11 @@ void move(GameState& s, Heavy& h, const HeavyRoute& route) {
   if (h.entered == 1) advance(h.y, 1);
   if (inBand(h.y)) advance(h.pauseCount, 1);
   if (h.pauseCount > kHoldAfter) advance(h.y, -1);
-  if (h.pauseCount > kCycleTicks) h.pauseCount = 0;
-  if (h.y > route.wrapY && s.tickCount < kReturnsEndTick) {
-    h.y = kWrappedY;
-    h.hitCount = 0;
-  } else if (h.y > kFarBelowField) {
-    h.y = kFarBelowField;
-  }
+  if (h.pauseCount > kHeavyPauseCycle) h.pauseCount = 0;
+  if (comeBackOrRest(h.y, route.wrapY, kHeavyWrappedY, s.tickCount)) h.hitCount = 0;
 }
 
-void flyBullets(Heavy& h, const HeavyRoute& route) {
-  for (int i = 0; i < kHeavyBulletCount; ++i) {
-    Bullet& b = h.bullets[i];
-    if (inBand(h.y) && b.flying == 0) {
-      b.x = clampedSum(h.x, 30);
-      b.y = h.y + 25;
-      b.flying = 1;
-    }
-    if (b.flying == 1) {
-      advance(b.x, route.bulletDx[i]);
-      advance(b.y, kBulletDy);
-    }
-    if (b.y > kFieldBottom) b.flying = 0;
-  }
-}
-
+// The body's site, then each bullet's.
 void testContacts(GameState& s, Heavy& h) {
   testPlayerContact(s, h.x, h.y, kHeavyBodyMargins, h.bodySite);
   for (Bullet& b : h.bullets)
@@ -75,8 +57,12 @@ void testContacts(GameState& s, Heavy& h) {
 void runHeavyPhase(GameState& s) {
   for (int i = 0; i < kHeavyCount; ++i) {
     Heavy& h = s.heavies[i];
-    move(s, h, kRoutes[i]);
-    flyBullets(h, kRoutes[i]);
+    const HeavyRoute& route = kRoutes[i];
+    move(s, h, route);
+    const auto launch = [&h] {
+      return Point{clampedSum(h.x, kLaunchOffset.x), h.y + kLaunchOffset.y};
+    };
+    flyVolley(h.bullets, inBand(h.y), launch, route.bulletDx, kBulletDy, kFieldBottom);
     testContacts(s, h);
   }
 }

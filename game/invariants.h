@@ -12,4 +12,21 @@ namespace vantorix {
 // lowers tickCount is a full reset, after which nothing is compared.
 const char* brokenInvariant(const GameState& before, const GameState& after);
 
+// Follows one game message by message: each step is checked against the
+// state the previous step left.
+class InvariantWatch {
+ public:
+  explicit InvariantWatch(const GameState& start) : before_(start) {}
+
+  // The first invariant the step to `after` breaks, or nullptr.
+  const char* step(const GameState& after) {
+    const char* broken = brokenInvariant(before_, after);
+    before_ = after;
+    return broken;
+  }
+
+ private:
+  GameState before_;
+};
+
 }  // namespace vantorix

@@ -1,15 +1,10 @@
 #include "game/keyboard.h"
 
+#include "game/field.h"
+
 namespace vantorix {
 
 namespace {
-constexpr i32 kShipStep = 5;
-// The bounds are tested before the step, so the ship stops at 0 and 735 in x
-// and at 0 and 445 in y.
-constexpr i32 kLeftBound = 0;
-constexpr i32 kRightBound = 731;
-constexpr i32 kTopBound = 0;
-constexpr i32 kBottomBound = 445;
 constexpr i32 kQueueBelowY = 50;  // a re-fire can be queued only while the shot is above this
 }  // namespace
 
@@ -20,16 +15,16 @@ void pressKey(GameState& s, int virtualKey) {
       if (s.shotY < kQueueBelowY && s.shotQueued == 0) s.shotQueued = 1;
       break;
     case kVkLeft:
-      if (s.playerX > kLeftBound) s.playerX -= kShipStep;
+      if (s.playerX > kShipLeftBound) s.playerX -= kShipStep;
       break;
     case kVkUp:
-      if (s.playerY > kTopBound) s.playerY -= kShipStep;
+      if (s.playerY > kShipTopBound) s.playerY -= kShipStep;
       break;
     case kVkRight:
-      if (s.playerX < kRightBound) s.playerX += kShipStep;
+      if (s.playerX < kShipRightBound) s.playerX += kShipStep;
       break;
     case kVkDown:
-      if (s.playerY < kBottomBound) s.playerY += kShipStep;
+      if (s.playerY < kShipBottomBound) s.playerY += kShipStep;
       break;
     default:
       break;

@@ -6,11 +6,14 @@
 
 namespace vantorix {
 
-inline constexpr int kVkSpace = 32;
-inline constexpr int kVkLeft = 37;
-inline constexpr int kVkUp = 38;
-inline constexpr int kVkRight = 39;
-inline constexpr int kVkDown = 40;
+// The Windows virtual-key codes of the keys the game has rules for.
+enum VirtualKey : int {
+  kVkSpace = 32,
+  kVkLeft = 37,
+  kVkUp = 38,
+  kVkRight = 39,
+  kVkDown = 40,
+};
 
 void pressKey(GameState& s, int virtualKey);
 

@@ -1,11 +1,8 @@
 #include "game/rules.h"
 
-namespace vantorix {
+#include "game/field.h"
 
-namespace {
-constexpr i32 kShipGoneY = -30;
-constexpr i32 kLifeIconGoneY = -30;
-}  // namespace
+namespace vantorix {
 
 void hitPlayer(GameState& s, HitSite& site) {
   site.explosionX = s.playerX;
@@ -21,12 +18,12 @@ void hitPlayer(GameState& s, HitSite& site) {
 }
 
 void respawnPlayer(GameState& s, HitSite& site) {
-  site.explosionX = 10;
-  site.explosionY = -30;
+  site.explosionX = kExplosionParked.x;
+  site.explosionY = kExplosionParked.y;
   site.respawnTimer = 1;
   site.dying = 0;
-  s.playerX = 365;
-  s.playerY = 400;
+  s.playerX = kStartState.playerX;
+  s.playerY = kStartState.playerY;
   if (s.lostFirstLife == 0 && s.lifeIcon1Y == kLifeIconGoneY) s.lostFirstLife = 1;
   if (s.lostSecondLife == 1) site.respawnTimer = 0;
 }

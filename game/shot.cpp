@@ -1,21 +1,21 @@
+#include "game/shot.h"
+
 #include "game/arithmetic.h"
-#include "game/phases.h"
+#include "game/field.h"
 #include "game/rules.h"
+#include "game/timed_sprite.h"
 #include "game/timeline.h"
 
 namespace vantorix {
 
 namespace {
 
-constexpr i32 kShotStep = 5;
-constexpr i32 kRefireAboveY = -50;  // a queued shot is re-fired once above this
-constexpr i32 kShotAboveShip = 30;
 constexpr Margins kShotOnFighter{20, 20, 20, 20};  // the fighter's position around the shot
 constexpr i32 kKnockedBackY = -100;
-constexpr i32 kFighterExplosionTicks = 100;
-constexpr i32 kFlashTicks = 70;
-constexpr i32 kCyclesBeforeDestruction = 3;  // the hit after more cycles than this destroys
 constexpr i32 kDestroyedY = 500;
+constexpr Point kDestructionOffset{25, 10};  // the explosion on the heavy's face
+constexpr Point kHeavyFlashParked{10, -100};
+constexpr Point kHeavyExplosionParked{0, -30};
 
 void fly(GameState& s) {
   if (s.shotArmed == 1 || s.shotQueued == 1) {
@@ -36,12 +36,8 @@ void hitFighter(GameState& s, Fighter& f) {
     f.y = kKnockedBackY;
     f.exploding = 1;
   }
-  if (f.exploding == 1) advance(f.explosionTimer, 1);
-  if (f.explosionTimer > kFighterExplosionTicks) {
-    f.explosionX = 10;
-    f.explosionY = -30;
-    f.explosionTimer = 0;
-    f.exploding = 0;
+  if (timedSpriteEnds(f.exploding, f.explosionTimer, kFighterExplosionTicks)) {
+    park(f.explosionX, f.explosionY, kExplosionParked);
   }
 }
 
@@ -51,23 +47,16 @@ void hitHeavy(GameState& s, Heavy& h) {
     s.heavyFlashY = h.y;
     h.flashing = 1;
     if (h.hitCount > kCyclesBeforeDestruction) {
-      h.explosionX = clampedSum(h.x, 25);
-      h.explosionY = clampedSum(h.y, 10);
+      h.explosionX = clampedSum(h.x, kDestructionOffset.x);
+      h.explosionY = clampedSum(h.y, kDestructionOffset.y);
       h.y = kDestroyedY;
       h.hitCount = 0;
     }
   }
-  if (h.flashing == 1) {
-    s.heavyFlashY = h.y;
-    advance(h.flashTimer, 1);
-  }
-  if (h.flashTimer > kFlashTicks) {
-    s.heavyFlashX = 10;
-    s.heavyFlashY = -100;
-    h.flashTimer = 0;
-    h.flashing = 0;
-    h.explosionX = 0;
-    h.explosionY = -30;
+  if (h.flashing == 1) s.heavyFlashY = h.y;  // the flash follows the heavy's y
+  if (timedSpriteEnds(h.flashing, h.flashTimer, kHeavyFlashTicks)) {
+    park(s.heavyFlashX, s.heavyFlashY, kHeavyFlashParked);
+    park(h.explosionX, h.explosionY, kHeavyExplosionParked);
     advance(h.hitCount, 1);
   }
 }

@@ -9,44 +9,35 @@ namespace {
 // The boss's bullets 1 to 17 are red, 18 to 27 blue.
 constexpr int kBossRedBulletCount = 17;
 
-using DrawTable = std::array<DrawEntry, kDrawCopyCount>;
-
-// Fills the table in drawing order: each copy takes the bitmap of the last
-// selection and that bitmap's extent.
-class DrawListBuilder {
- public:
-  constexpr void select(Sprite sprite) { sprite_ = sprite; }
-  constexpr void copy(Place place, int owner = 0, int member = 0) {
-    table_[size_++] = {sprite_,
-                       {place, static_cast<std::uint8_t>(owner), static_cast<std::uint8_t>(member)},
-                       requestedExtent(sprite_)};
+// A copy for every member of every owner, owner by owner.
+template <class List>
+constexpr void copyEach(List& list, Place place, int owners, int members = 1) {
+  for (int owner = 0; owner < owners; ++owner) {
+    for (int member = 0; member < members; ++member)
+      list.copy(place, owner, member);
   }
-  constexpr std::size_t size() const { return size_; }
-  constexpr const DrawTable& table() const { return table_; }
+}
 
- private:
-  DrawTable table_{};
-  std::size_t size_ = 0;
-  Sprite sprite_ = Sprite::kFighter;
-};
+// A copy for each of the members first to end - 1 of the one owner.
+template <class List>
+constexpr void copyMembers(List& list, Place place, int first, int end) {
+  for (int member = first; member < end; ++member)
+    list.copy(place, 0, member);
+}
 
-constexpr DrawTable buildDrawList() {
-  DrawListBuilder list;
-
+// The draw list in drawing order, told to `list`: each selection of a bitmap,
+// then each copy of it, naming the place it is copied to.
+template <class List>
+constexpr void describeDrawList(List& list) {
   // 1: the fighters.
   list.select(Sprite::kFighter);
-  for (int f = 0; f < kFighterCount; ++f)
-    list.copy(Place::kFighter, f);
+  copyEach(list, Place::kFighter, kFighterCount);
 
   // 2: red bullets, under the ship: each fighter's left, right and down
   // bullets, then the boss's red fan and trios.
   list.select(Sprite::kRedBullet);
-  for (int f = 0; f < kFighterCount; ++f) {
-    for (int b = 0; b < kFighterBulletCount; ++b)
-      list.copy(Place::kRedBullet, f, b);
-  }
-  for (int m = 0; m < kBossRedBulletCount; ++m)
-    list.copy(Place::kBossBullet, 0, m);
+  copyEach(list, Place::kRedBullet, kFighterCount, kFighterBulletCount);
+  copyMembers(list, Place::kBossBullet, 0, kBossRedBulletCount);
 
   // 3: the ship and the two spare lives.
   list.select(Sprite::kPlayerShip);
@@ -60,20 +51,15 @@ constexpr DrawTable buildDrawList() {
 
   // 5, 6: the heavies and their one shared hit flash.
   list.select(Sprite::kHeavy);
-  for (int h = 0; h < kHeavyCount; ++h)
-    list.copy(Place::kHeavy, h);
+  copyEach(list, Place::kHeavy, kHeavyCount);
   list.select(Sprite::kHeavyFlash);
   list.copy(Place::kHeavyFlash);
 
   // 7: blue bullets, over the ship, the shot and the heavies: each heavy's
   // five in its firing order, then the boss's blue fans.
   list.select(Sprite::kBlueBullet);
-  for (int h = 0; h < kHeavyCount; ++h) {
-    for (int b = 0; b < kHeavyBulletCount; ++b)
-      list.copy(Place::kBlueBullet, h, b);
-  }
-  for (int m = kBossRedBulletCount; m < kBossBulletCount; ++m)
-    list.copy(Place::kBossBullet, 0, m);
+  copyEach(list, Place::kBlueBullet, kHeavyCount, kHeavyBulletCount);
+  copyMembers(list, Place::kBossBullet, kBossRedBulletCount, kBossBulletCount);
 
   // 8-10: the WARNING banner, bright, medium and dark.
   list.select(Sprite::kBannerBright);
@@ -87,8 +73,7 @@ constexpr DrawTable buildDrawList() {
   list.select(Sprite::kHealthBar);
   list.copy(Place::kHealthBar);
   list.select(Sprite::kHealthNotch);
-  for (int n = 0; n < kNotchCount; ++n)
-    list.copy(Place::kNotch, 0, n);
+  copyMembers(list, Place::kNotch, 0, kNotchCount);
 
   // 13, 14: the boss, then its hit flash over it.
   list.select(Sprite::kBoss);
@@ -103,23 +88,56 @@ constexpr DrawTable buildDrawList() {
     for (int b = 0; b < kFighterBulletCount; ++b)
       list.copy(Place::kRedBulletSite, f, b);
   }
-  for (int f = 0; f < kFighterCount; ++f)
-    list.copy(Place::kFighterExplosion, f);
+  copyEach(list, Place::kFighterExplosion, kFighterCount);
   list.copy(Place::kLossExplosion);
-  for (int h = 0; h < kHeavyCount; ++h)
-    list.copy(Place::kHeavyBodySite, h);
-  for (int h = 0; h < kHeavyCount; ++h)
-    list.copy(Place::kHeavyExplosion, h);
-  for (int h = 0; h < kHeavyCount; ++h) {
-    for (int b = 0; b < kHeavyBulletCount; ++b)
-      list.copy(Place::kBlueBulletSite, h, b);
-  }
+  copyEach(list, Place::kHeavyBodySite, kHeavyCount);
+  copyEach(list, Place::kHeavyExplosion, kHeavyCount);
+  copyEach(list, Place::kBlueBulletSite, kHeavyCount, kHeavyBulletCount);
   list.copy(Place::kBossBodySite);
   list.copy(Place::kDefeatExplosion);
-  for (int m = 0; m < kBossBulletCount; ++m)
-    list.copy(Place::kBossBulletSite, 0, m);
+  copyMembers(list, Place::kBossBulletSite, 0, kBossBulletCount);
+}
 
-  if (list.size() != kDrawCopyCount) throw "the draw list must fill its table exactly";
+// Counts what the list above selects and copies.
+class Counter {
+ public:
+  constexpr void select(Sprite) { ++selections; }
+  constexpr void copy(Place, int = 0, int = 0) { ++copies; }
+  std::size_t selections = 0;
+  std::size_t copies = 0;
+};
+
+constexpr Counter kSize = [] {
+  Counter size;
+  describeDrawList(size);
+  return size;
+}();
+constexpr std::size_t kDrawCopyCount = kSize.copies;
+constexpr std::size_t kDrawGroupCount = kSize.selections;
+
+using DrawTable = std::array<DrawEntry, kDrawCopyCount>;
+
+// Fills the table in drawing order: each copy takes the bitmap of the last
+// selection and that bitmap's extent.
+class Filler {
+ public:
+  constexpr void select(Sprite sprite) { sprite_ = sprite; }
+  constexpr void copy(Place place, int owner = 0, int member = 0) {
+    table_[size_++] = {sprite_,
+                       {place, static_cast<std::uint8_t>(owner), static_cast<std::uint8_t>(member)},
+                       requestedExtent(sprite_)};
+  }
+  constexpr const DrawTable& table() const { return table_; }
+
+ private:
+  DrawTable table_{};
+  std::size_t size_ = 0;
+  Sprite sprite_ = Sprite::kFighter;
+};
+
+constexpr DrawTable buildDrawList() {
+  Filler list;
+  describeDrawList(list);
   return list.table();
 }
 
@@ -132,13 +150,13 @@ constexpr std::array<DrawGroup, kDrawGroupCount> buildDrawGroups() {
   std::size_t first = 0;
   for (std::size_t i = 1; i <= kDrawList.size(); ++i) {
     if (i == kDrawList.size() || kDrawList[i].sprite != kDrawList[first].sprite) {
-      if (count == groups.size()) throw "the draw list has more selections than groups";
+      if (count == groups.size()) throw "each selection must start a run of its own bitmap";
       groups[count++] = {kDrawList[first].sprite,
                          std::span<const DrawEntry>(kDrawList).subspan(first, i - first)};
       first = i;
     }
   }
-  if (count != groups.size()) throw "the draw list has fewer selections than groups";
+  if (count != groups.size()) throw "each selection must start a run of its own bitmap";
   return groups;
 }
 

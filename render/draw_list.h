@@ -13,9 +13,6 @@
 
 namespace vantorix {
 
-inline constexpr std::size_t kDrawCopyCount = 247;
-inline constexpr std::size_t kDrawGroupCount = 15;
-
 // Where a copy reads its top-left corner from. `owner` picks the fighter or
 // heavy, `member` the bullet, boss bullet or notch (both zero-based).
 enum class Place : std::uint8_t {

@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <cstring>
 
+#include "render/copy_clip.h"
+
 namespace vantorix {
 
 namespace {
@@ -22,20 +24,15 @@ void PixelCanvas::select(Sprite sprite) {
 void PixelCanvas::copy(int x, int y, int width, int height) {
   if (selected_ == nullptr || selected_->bgr == nullptr) return;
   const SpriteImage& image = *selected_;
-  // Positions come straight from 32-bit game fields and may lie anywhere;
-  // in 64 bits no sum below can overflow.
-  const std::int64_t w = std::min<std::int64_t>(width, image.width);
-  const std::int64_t h = std::min<std::int64_t>(height, image.height);
-  const std::int64_t left = std::max<std::int64_t>(x, 0);
-  const std::int64_t top = std::max<std::int64_t>(y, 0);
-  const std::int64_t right = std::min<std::int64_t>(std::int64_t{x} + w, kClientWidth);
-  const std::int64_t bottom = std::min<std::int64_t>(std::int64_t{y} + h, kClientHeight);
-  if (left >= right || top >= bottom) return;
-
-  const auto rowBytes = static_cast<std::size_t>(right - left) * kBytesPerPixel;
-  for (std::int64_t row = top; row < bottom; ++row) {
-    const auto source = static_cast<std::size_t>((row - y) * image.width + (left - x));
-    const auto target = static_cast<std::size_t>(row * kClientWidth + left);
+  const auto clipped =
+      clipCopy(x, y, width, height, image.width, image.height, kClientWidth, kClientHeight);
+  if (!clipped) return;
+  const auto rowBytes = static_cast<std::size_t>(clipped->width) * kBytesPerPixel;
+  for (int row = 0; row < clipped->height; ++row) {
+    const auto source =
+        static_cast<std::size_t>((clipped->sourceY + row) * image.width + clipped->sourceX);
+    const auto target =
+        static_cast<std::size_t>((clipped->targetY + row) * kClientWidth + clipped->targetX);
     std::memcpy(pixels_.data() + target * kBytesPerPixel, image.bgr + source * kBytesPerPixel,
                 rowBytes);
   }

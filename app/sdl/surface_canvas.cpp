@@ -1,7 +1,7 @@
 #include "app/sdl/surface_canvas.h"
 
-#include "app/sdl/copy_clip.h"
 #include "render/client_area.h"
+#include "render/copy_clip.h"
 
 namespace vantorix::sdl {
 

@@ -9,6 +9,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
   if (!registerWindowClass(instance)) return 0;
   Shell shell;
   const HWND window = createGameWindow(instance, shell);
+  // Without a window no message would ever come: end at once, as when the
+  // class cannot be registered.
+  if (window == nullptr) return 0;
   shell.loadSprites(instance);
   ShowWindow(window, showCommand);
   UpdateWindow(window);

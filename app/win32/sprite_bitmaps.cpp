@@ -6,10 +6,6 @@ namespace vantorix::win32 {
 
 namespace {
 
-constexpr std::array<const char*, kSpriteCount> kResourceNames = {
-    "MYBP1", "MYBP2",  "MYBP3",  "MYBP4",  "MYBP5",  "MYBP6",  "MYBP7",  "MYBP8",
-    "MYBP9", "MYBP10", "MYBP11", "MYBP12", "MYBP13", "MYBP14", "MYBP15", "MYBP16"};
-
 std::size_t slotOf(Sprite sprite) {
   return static_cast<std::size_t>(resourceNumber(sprite) - 1);
 }
@@ -17,8 +13,9 @@ std::size_t slotOf(Sprite sprite) {
 }  // namespace
 
 void SpriteBitmaps::load(HINSTANCE instance) {
-  for (std::size_t i = 0; i < handles_.size(); ++i) {
-    handles_[i] = LoadBitmapA(instance, kResourceNames[i]);
+  for (int n = 1; n <= kSpriteCount; ++n) {
+    const auto sprite = static_cast<Sprite>(n);
+    handles_[slotOf(sprite)] = LoadBitmapA(instance, ResourceName(sprite).c_str());
   }
 }
 

@@ -1,5 +1,6 @@
 #include "app/win32/window.h"
 
+#include "app/texts.h"
 #include "render/client_area.h"
 
 namespace vantorix::win32 {
@@ -9,11 +10,14 @@ namespace {
 constexpr const char* kClassName = "MyWindowClass";
 constexpr const char* kMenuName = "MYMENU";
 constexpr const char* kIconName = "icon1.ico";
-constexpr const char* kTitle = "Vantorix";
-
 // A caption with the system menu and close box; no sizing border, no
-// minimise or maximise box, so the user cannot change the window's size.
-constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_SYSMENU;
+// minimise or maximise box, so the user cannot change the window's size. The
+// system gives every overlapped window its caption anyway; naming it here
+// lets the same style size the window.
+constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
+
+// The title goes to the system as it stands: plain ASCII, terminated.
+static_assert(texts::kWindowTitle.data()[texts::kWindowTitle.size()] == '\0');
 
 Shell* shellOf(HWND window) {
   return reinterpret_cast<Shell*>(GetWindowLongPtrA(window, GWLP_USERDATA));
@@ -71,13 +75,13 @@ bool registerWindowClass(HINSTANCE instance) {
 }
 
 HWND createGameWindow(HINSTANCE instance, Shell& shell) {
-  // The caption that every top-level window gets, and the menu bar, lie
-  // outside the client area; ask the system how much they take.
+  // The caption and the menu bar lie outside the client area; ask the system
+  // how much they take.
   RECT bounds{0, 0, kClientWidth, kClientHeight};
-  AdjustWindowRectEx(&bounds, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, TRUE, 0);
-  return CreateWindowExA(0, kClassName, kTitle, kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                         bounds.right - bounds.left, bounds.bottom - bounds.top, nullptr, nullptr,
-                         instance, &shell);
+  AdjustWindowRectEx(&bounds, kWindowStyle, TRUE, 0);
+  return CreateWindowExA(0, kClassName, texts::kWindowTitle.data(), kWindowStyle, CW_USEDEFAULT,
+                         CW_USEDEFAULT, bounds.right - bounds.left, bounds.bottom - bounds.top,
+                         nullptr, nullptr, instance, &shell);
 }
 
 }  // namespace vantorix::win32

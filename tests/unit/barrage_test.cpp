@@ -10,6 +10,7 @@
 #include "game/game_state.h"
 #include "game/phases.h"
 #include "game/tick.h"
+#include "tests/unit/test_states.h"
 
 namespace vantorix {
 namespace {
@@ -41,16 +42,10 @@ int memberIndex(std::string_view name) {
   return 0;
 }
 
-// The boss at rest at (x, 61), its bullets all parked; the ship out of reach.
+// The boss at rest at (x, 61) with some damage, its bullets all parked; the
+// ship out of reach.
 GameState restingBoss(i32 x, i32 hits) {
-  GameState s;
-  s.tickCount = 17300;
-  s.bossEntered = 1;
-  s.bossArrived = 1;
-  s.bossX = x;
-  s.bossY = 61;
-  s.healthBarX = 200;
-  s.healthBarY = 15;
+  GameState s = test::restingBoss(x);
   s.bossHits = hits;
   s.playerX = 0;
   s.playerY = 0;
@@ -219,15 +214,10 @@ TEST(BarrageLatches, HaveNoUpperBoundOnTheDamage) {
   EXPECT_EQ(s.bossBullets[memberIndex("redTrioBLeft")].flying, 0);
 }
 
-// Quiet field for whole ticks: fighters and heavies gone for good.
+// Quiet field for whole ticks.
 GameState fightInTicks(i32 hits) {
   GameState s = restingBoss(300, hits);
-  for (Fighter& f : s.fighters)
-    f.y = 600;
-  for (Heavy& h : s.heavies) {
-    h.entered = 1;
-    h.y = 600;
-  }
+  test::clearTheField(s);
   return s;
 }
 

@@ -6,6 +6,7 @@
 
 #include "game/game_state.h"
 #include "game/phases.h"
+#include "tests/unit/test_states.h"
 
 namespace vantorix {
 namespace {
@@ -14,15 +15,7 @@ constexpr i32 kBossX = 300;
 constexpr i32 kBossY = 61;
 
 GameState arrivedBoss() {
-  GameState s;
-  s.tickCount = 17300;
-  s.bossEntered = 1;
-  s.bossArrived = 1;
-  s.bossX = kBossX;
-  s.bossY = kBossY;
-  s.healthBarX = 200;
-  s.healthBarY = 15;
-  return s;
+  return test::restingBoss(kBossX);
 }
 
 void shotOnBoss(GameState& s) {

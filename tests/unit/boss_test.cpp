@@ -5,22 +5,12 @@
 
 #include "game/game_state.h"
 #include "game/phases.h"
+#include "tests/unit/test_states.h"
 
 namespace vantorix {
 namespace {
 
-// A boss resting at its fighting height, heading right from x.
-GameState restingBoss(i32 x) {
-  GameState s;
-  s.tickCount = 17300;
-  s.bossEntered = 1;
-  s.bossArrived = 1;
-  s.bossX = x;
-  s.bossY = 61;
-  s.healthBarX = 200;
-  s.healthBarY = 15;
-  return s;
-}
+using test::restingBoss;
 
 TEST(BossEntry, ComesOnlyAfterTick17000AndParksTheBanner) {
   GameState s;

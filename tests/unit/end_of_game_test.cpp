@@ -17,6 +17,7 @@
 #include "game/field_table.h"
 #include "game/game_state.h"
 #include "game/keyboard.h"
+#include "tests/unit/test_states.h"
 #include "tools/sim/simulator.h"
 
 namespace vantorix {
@@ -33,8 +34,8 @@ std::set<std::string> differingFields(const GameState& a, const GameState& b) {
 }
 
 // Records every platform call. Each box runs a modal loop that, like the real
-// one, hands the game whatever messages are waiting: here the menu's start and
-// quit commands and a timer message, every time a box opens.
+// one, hands the game whatever messages are waiting: here the menu's start
+// command and a timer message, every time a box opens.
 class ModalLoopPlatform final : public Platform {
  public:
   void attach(Game& game) { game_ = &game; }
@@ -55,7 +56,6 @@ class ModalLoopPlatform final : public Platform {
     const GameState before = game_->state();
     const std::size_t logged = log.size();
     game_->command(kCommandStart);
-    game_->command(kCommandQuit);
     game_->timer();
     if (extraMessage) extraMessage(*game_);
     --depth_;
@@ -94,6 +94,7 @@ std::string box(std::string_view text, std::string_view caption, bool yesNo) {
 const std::string kWinBox = box(texts::kWinText, texts::kEndCaption, false);
 const std::string kLossBox = box(texts::kLossText, texts::kEndCaption, false);
 const std::string kContinueBox = box(texts::kContinueText, texts::kContinueCaption, true);
+const std::string kQuitBox = box(texts::kQuitText, texts::kEndCaption, true);
 
 // A game in the middle of the fight: the boss at rest at (300, 61) heading
 // right (301 after the next sweep), some damage on it, the field otherwise
@@ -105,22 +106,11 @@ struct Fixture {
   Fixture() {
     platform.attach(game);
     GameState& s = game.state();
-    s.tickCount = 17300;
-    s.bossEntered = 1;
-    s.bossArrived = 1;
-    s.bossX = 300;
-    s.bossY = 61;
-    s.healthBarX = 200;
-    s.healthBarY = 15;
+    s = test::restingBoss(300);
+    test::clearTheField(s);
     s.bossHits = 40;
     s.notches[39] = {458, 16};
     s.notchReady[39] = 1;
-    for (Fighter& f : s.fighters)
-      f.y = 600;
-    for (Heavy& h : s.heavies) {
-      h.entered = 1;
-      h.y = 600;
-    }
     s.playerX = 0;
     s.playerY = 0;
     s.lifeIcon1Y = -30;
@@ -279,6 +269,53 @@ TEST(EndOfGame, AContinueBoxAnsweringNeitherYesNorNoFreezesTheGame) {
                                                         kContinueBox, "settimer", "invalidate"}));
     EXPECT_EQ(f.game.state().tickCount, 17302);
     EXPECT_EQ(f.game.state().gameOverMark, 0);
+  }
+}
+
+// The player can always quit: from inside an end-of-game box the quit asks,
+// yes ends the program with no further box, and no leaves the timer to the
+// tick that waits in the box.
+TEST(EndOfGame, TheQuitCommandStillAsksFromInsideTheBoxes) {
+  using Calls = std::vector<std::string>;
+  const Calls asked{"killtimer", kQuitBox};
+  const Calls ended{"killtimer", kQuitBox, "quit 0"};
+  const struct {
+    const char* what;
+    bool win;
+    std::initializer_list<int> answers;  // each box's, then the quit box's inside it
+    Calls log;
+    std::vector<Calls> inside;
+  } cases[] = {
+      {"yes in the win box", true, {kIdOk, kIdYes}, {"invalidate", "killtimer", kWinBox}, {ended}},
+      {"yes in the loss box",
+       false,
+       {kIdOk, kIdYes},
+       {"invalidate", "killtimer", kLossBox},
+       {ended}},
+      {"yes in the continue box",
+       false,
+       {kIdOk, kIdNo, kIdYes, kIdYes},
+       {"invalidate", "killtimer", kLossBox, kContinueBox},
+       {asked, ended}},
+      {"no in both, then a continue",
+       false,
+       {kIdOk, kIdNo, kIdYes, kIdNo},
+       {"invalidate", "killtimer", kLossBox, kContinueBox, "settimer", "invalidate"},
+       {asked, asked}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    Fixture f;
+    if (c.win) {
+      f.lastNotchComing();
+    } else {
+      f.shipOnBoss();
+    }
+    f.platform.extraMessage = [](Game& g) { g.command(kCommandQuit); };
+    f.platform.answer(c.answers);
+    f.game.timer();
+    EXPECT_EQ(f.platform.log, c.log);
+    EXPECT_EQ(f.platform.callsFromInside, c.inside);
   }
 }
 

@@ -90,6 +90,23 @@ TEST(FighterVolley, LeavesInTheBandFallsTwoPixelsATickAndStopsJustBelowTheField)
   EXPECT_EQ(f.bullets[2].y, 481) << "a landed bullet waits where it stopped";
 }
 
+TEST(FighterVolley, LeavesOnlyWhileTheFighterIsStrictlyInsideTheBand) {
+  // The fighter's y after its sinking step, against the band's bounds 10 and 20.
+  for (const auto& [y, launches] :
+       {std::pair{10, false}, std::pair{11, true}, std::pair{19, true}, std::pair{20, false}}) {
+    GameState s = stateWithSafeShip();
+    Fighter& f = s.fighters[0];
+    f.y = y - 1;
+    runFighterPhase(s);
+    ASSERT_EQ(f.y, y);
+    for (int i = 0; i < kFighterBulletCount; ++i) {
+      EXPECT_EQ(f.bullets[i].flying, launches ? 1 : 0) << "fighter y " << y;
+      EXPECT_EQ(f.bullets[i].y, launches ? y + 22 : kStartState.fighters[0].bullets[i].y)
+          << "fighter y " << y;
+    }
+  }
+}
+
 TEST(FighterVolley, ABulletStillFlyingIsNotRelaunchedAndOneThatLandsInTheBandLeavesNextTick) {
   GameState s = stateWithSafeShip();
   Fighter& f = s.fighters[0];

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <limits>
+#include <ostream>
 
 #include "game/game_state.h"
 #include "game/phases.h"
@@ -37,6 +38,9 @@ struct EntryCase {
   bool enters;
   i32 x;
 };
+void PrintTo(const EntryCase& c, std::ostream* out) {
+  *out << "heavy " << c.heavy + 1 << " at tick " << c.tick;
+}
 
 class HeavyEntry : public testing::TestWithParam<EntryCase> {};
 
@@ -64,6 +68,9 @@ struct PauseCase {
   i32 yAfter;
   i32 countAfter;
 };
+void PrintTo(const PauseCase& c, std::ostream* out) {
+  *out << "y " << c.y << " count " << c.count;
+}
 
 class HeavyPause : public testing::TestWithParam<PauseCase> {};
 
@@ -100,6 +107,9 @@ struct BandCase {
   i32 y;  // before the tick's descent
   bool launches;
 };
+void PrintTo(const BandCase& c, std::ostream* out) {
+  *out << "y " << c.y;
+}
 
 class HeavyVolley : public testing::TestWithParam<BandCase> {};
 
@@ -181,6 +191,9 @@ struct WrapCase {
   i32 yAfter;
   i32 hitCountAfter;
 };
+void PrintTo(const WrapCase& c, std::ostream* out) {
+  *out << "heavy " << c.heavy + 1 << " y " << c.y << " at tick " << c.tick;
+}
 
 class HeavyWrap : public testing::TestWithParam<WrapCase> {};
 
@@ -230,6 +243,9 @@ struct ContactCase {
   i32 dy;
   bool hits;
 };
+void PrintTo(const ContactCase& c, std::ostream* out) {
+  *out << "dx " << c.dx << " dy " << c.dy;
+}
 
 class HeavyBodyContact : public testing::TestWithParam<ContactCase> {};
 
@@ -307,6 +323,9 @@ struct ParkedCase {
   i32 playerX;
   int sitesHit;
 };
+void PrintTo(const ParkedCase& c, std::ostream* out) {
+  *out << "ship x " << c.playerX;
+}
 
 class ParkedHeavies : public testing::TestWithParam<ParkedCase> {};
 

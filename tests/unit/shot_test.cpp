@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <ostream>
 
 #include "game/game_state.h"
 #include "game/keyboard.h"
@@ -31,6 +32,9 @@ struct SpaceCase {
   i32 armedAfter;
   i32 queuedAfter;
 };
+void PrintTo(const SpaceCase& c, std::ostream* out) {
+  *out << "shot y " << c.shotY << " armed " << c.armedBefore << " queued " << c.queuedBefore;
+}
 
 class ShotSpaceKey : public testing::TestWithParam<SpaceCase> {};
 
@@ -62,6 +66,9 @@ struct FlightCase {
   i32 shotYAfter;
   i32 queuedAfter;
 };
+void PrintTo(const FlightCase& c, std::ostream* out) {
+  *out << c.what;
+}
 
 class ShotFlight : public testing::TestWithParam<FlightCase> {};
 
@@ -130,6 +137,9 @@ struct Offset {
   i32 dy;
   bool hits;
 };
+void PrintTo(const Offset& c, std::ostream* out) {
+  *out << "dx " << c.dx << " dy " << c.dy;
+}
 
 class ShotOnFighter : public testing::TestWithParam<Offset> {};
 

@@ -133,6 +133,23 @@ TEST(Sprites, FlashesAreGreyCopiesWithTheSameOutline) {
   }
 }
 
+// A hit must show: the heavies' flash lies over the heavy in a clearly darker grey.
+TEST(Sprites, TheHeavysFlashIsClearlyDarkerThanTheHeavy) {
+  const auto meanLightness = [](const SpriteImage& image) {
+    double sum = 0;
+    for (int y = 0; y < image.height; ++y) {
+      for (int x = 0; x < image.width; ++x) {
+        const Rgb c = pixel(image, x, y);
+        sum += 0.299 * c.r + 0.587 * c.g + 0.114 * c.b;
+      }
+    }
+    return sum / (255.0 * image.width * image.height);
+  };
+  const double heavy = meanLightness(spriteImage(Sprite::kHeavy));
+  const double flash = meanLightness(spriteImage(Sprite::kHeavyFlash));
+  EXPECT_LT(flash, 0.7 * heavy) << "heavy " << heavy << ", flash " << flash;
+}
+
 TEST(Sprites, AnUnknownNumberGivesAnEmptyPicture) {
   EXPECT_EQ(spriteImage(static_cast<Sprite>(0)).width, 0);
   EXPECT_EQ(spriteImage(static_cast<Sprite>(17)).bgr, nullptr);

@@ -79,14 +79,15 @@ int parseAnswer(std::string_view word) {
 class CopyPrinter final : public Canvas {
  public:
   explicit CopyPrinter(std::ostream& out) : out_(out) {}
-  void select(Sprite sprite) override { selected_ = resourceNumber(sprite); }
+  void select(Sprite sprite) override { selected_ = sprite; }
   void copy(int x, int y, int width, int height) override {
-    out_ << "MYBP" << selected_ << ' ' << x << ' ' << y << ' ' << width << ' ' << height << '\n';
+    out_ << ResourceName(selected_).view() << ' ' << x << ' ' << y << ' ' << width << ' ' << height
+         << '\n';
   }
 
  private:
   std::ostream& out_;
-  int selected_ = 0;
+  Sprite selected_ = Sprite::kFighter;
 };
 
 }  // namespace
@@ -122,7 +123,12 @@ void Simulator::deliverTicks(const Words& words, bool onlyWhileTimerRuns) {
   for (std::int64_t i = 0; i < count && !ended(); ++i) {
     if (onlyWhileTimerRuns && !platform_.timerRunning()) break;
     game_.timer();
+    afterMessage();
   }
+}
+
+void Simulator::afterMessage() {
+  if (observer_ && !observer_(game_.state())) stopped_ = true;
 }
 
 void Simulator::writeFrame(std::string_view path) {
@@ -144,9 +150,14 @@ void Simulator::execute(const Words& words) {
   } else if (command == "key") {
     expectArgs(words, 1, 1);
     game_.keyDown(parseKey(words[1]));
+    afterMessage();
   } else if (command == "command") {
     expectArgs(words, 1, 1);
-    game_.command(static_cast<int>(parseNumber(words[1], 0, 0xFFFF)));
+    // As the window procedure reads it: the low 16 bits of any 32-bit number.
+    const std::int64_t id = parseNumber(words[1], std::numeric_limits<i32>::min(),
+                                        std::numeric_limits<std::uint32_t>::max());
+    game_.command(static_cast<int>(static_cast<std::uint32_t>(id) & 0xFFFFu));
+    afterMessage();
   } else if (command == "answer") {
     expectArgs(words, 1, std::numeric_limits<std::size_t>::max() - 1);
     for (std::size_t i = 1; i < words.size(); ++i)
@@ -184,6 +195,7 @@ void Simulator::execute(const Words& words) {
   } else if (command == "close") {
     expectArgs(words, 0, 0);
     game_.destroy();
+    afterMessage();
   } else {
     throw ScriptError("unknown command " + quoted(command));
   }

@@ -2,9 +2,11 @@
 // entry points as the real program, with the state open to get, set and dump.
 #pragma once
 
+#include <functional>
 #include <istream>
 #include <ostream>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "app/game.h"
@@ -26,8 +28,15 @@ class Simulator {
   // Runs one line of a script; false after reporting an error on err, which
   // ends the run with kScriptErrorExit.
   bool runLine(std::string_view line, long lineNumber, std::ostream& err);
-  // True once the program has posted its quit message: nothing more runs.
-  bool ended() const { return platform_.quitCode().has_value(); }
+  // Called after every message the script delivers to the game, with the
+  // state it left: each timer message of tick and run on its own, each key,
+  // menu command and close. Returning false ends the run there.
+  using MessageObserver = std::function<bool(const GameState&)>;
+  void observeMessages(MessageObserver observer) { observer_ = std::move(observer); }
+
+  // True once the program has posted its quit message, or an observer has
+  // ended the run: nothing more runs.
+  bool ended() const { return stopped_ || platform_.quitCode().has_value(); }
   // The exit status of a run that ended without an error.
   int exitStatus() const { return platform_.quitCode().value_or(0); }
 
@@ -38,11 +47,14 @@ class Simulator {
   void execute(const Words& words);
   void deliverTicks(const Words& words, bool onlyWhileTimerRuns);
   void writeFrame(std::string_view path);
+  void afterMessage();
 
   std::ostream& out_;
   SimPlatform platform_;
   Game game_;
   PixelCanvas frame_;  // the client area the frame command paints into
+  MessageObserver observer_;
+  bool stopped_ = false;
 };
 
 }  // namespace vantorix::sim

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "render/sprite_set.h"
 #include "tools/spritegen/canvas.h"
 
 namespace vantorix::spritegen {
@@ -22,6 +23,6 @@ std::optional<std::vector<std::uint8_t>> encodeIcon(const Canvas& canvas);
 
 // A C++ source defining vantorix::spriteImage for the sixteen pictures, in
 // order MYBP1..MYBP16, pixels top-down in blue, green, red order.
-std::string spriteTableSource(const std::array<const Canvas*, 16>& sprites);
+std::string spriteTableSource(const std::array<const Canvas*, kSpriteCount>& sprites);
 
 }  // namespace vantorix::spritegen

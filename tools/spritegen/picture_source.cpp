@@ -1,5 +1,6 @@
 #include "tools/spritegen/picture_source.h"
 
+#include "render/sprite_set.h"
 #include "tools/spritegen/source_error.h"
 #include "tools/spritegen/tokens.h"
 
@@ -10,7 +11,6 @@ namespace {
 constexpr int kMaxSide = 4096;
 constexpr int kMaxCoordinate = 10000;
 constexpr int kMaxScale = 64;
-constexpr int kSpriteCount = 16;
 
 class Parser {
  public:
@@ -117,8 +117,13 @@ class Parser {
   void bitmap(int line, const std::vector<std::string>& words) {
     if (words.size() < 2) fail(line, "expected 'bitmap MYBPn [grey] [NAME=RRGGBB]...'");
     const std::string& name = words[1];
-    if (name.rfind("MYBP", 0) != 0) fail(line, "a bitmap is named MYBP1 to MYBP16, not " + name);
-    BitmapOutput out{number(line, name.substr(4), 1, kSpriteCount, "bitmap number"), false, {}};
+    if (name.rfind(kResourcePrefix, 0) != 0) {
+      fail(line, "a bitmap is named " + std::string(ResourceName(static_cast<Sprite>(1)).view()) +
+                     " to " + std::string(ResourceName(static_cast<Sprite>(kSpriteCount)).view()) +
+                     ", not " + name);
+    }
+    const std::string digits = name.substr(kResourcePrefix.size());
+    BitmapOutput out{number(line, digits, 1, kSpriteCount, "bitmap number"), false, {}};
     for (std::size_t i = 2; i < words.size(); ++i) {
       const std::string& word = words[i];
       const std::size_t eq = word.find('=');

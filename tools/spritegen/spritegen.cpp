@@ -7,6 +7,7 @@
 #include <system_error>
 #include <utility>
 
+#include "render/sprite_set.h"
 #include "tools/spritegen/file_io.h"
 #include "tools/spritegen/image_files.h"
 #include "tools/spritegen/lettering_table.h"
@@ -20,7 +21,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr int kSpriteCount = 16;
+std::string bitmapName(int number) {
+  return std::string(ResourceName(static_cast<Sprite>(number)).view());
+}
 
 struct Painted {
   std::string file;
@@ -39,8 +42,7 @@ class Run {
     for (const Output& output : source.outputs) {
       Painted painted{file, output.line, paintOutput(source, output, fonts_)};
       if (const auto* bitmap = std::get_if<BitmapOutput>(&output.target)) {
-        claim(bitmaps_[bitmap->number - 1], std::move(painted),
-              "MYBP" + std::to_string(bitmap->number));
+        claim(bitmaps_[bitmap->number - 1], std::move(painted), bitmapName(bitmap->number));
       } else {
         const std::string& name = std::get<IconOutput>(output.target).fileName;
         claim(icons_[name], std::move(painted), name);
@@ -60,15 +62,14 @@ class Run {
     for (int i = 0; i < kSpriteCount; ++i) {
       const auto& painted = bitmaps_[static_cast<std::size_t>(i)];
       if (!painted) {
-        throw SourceError("vantorix-spritegen", 0, "no source makes MYBP" + std::to_string(i + 1));
+        throw SourceError("vantorix-spritegen", 0, "no source makes " + bitmapName(i + 1));
       }
       sprites[static_cast<std::size_t>(i)] = &painted->canvas;
     }
     std::error_code ec;
     fs::create_directories(outputDir_, ec);
     for (int i = 0; i < kSpriteCount; ++i) {
-      save("MYBP" + std::to_string(i + 1) + ".bmp",
-           encodeBmp(*sprites[static_cast<std::size_t>(i)]));
+      save(bitmapName(i + 1) + ".bmp", encodeBmp(*sprites[static_cast<std::size_t>(i)]));
     }
     for (const auto& [name, painted] : icons_) {
       const auto bytes = encodeIcon(painted->canvas);

@@ -2,9 +2,9 @@
 
 #include <climits>
 
-#include "app/sdl/copy_clip.h"
+#include "render/copy_clip.h"
 
-namespace vantorix::sdl {
+namespace vantorix {
 namespace {
 
 constexpr int kWidth = 767;
@@ -12,7 +12,7 @@ constexpr int kHeight = 480;
 
 // Same results as a BitBlt onto the game window: the request is cut to the
 // bitmap and to the client area.
-TEST(SdlCopyClip, CutsToTheSpriteAndToTheField) {
+TEST(CopyClip, CutsToTheSpriteAndToTheField) {
   const struct {
     const char* name;
     int x, y, width, height, imageWidth, imageHeight;
@@ -56,4 +56,4 @@ TEST(SdlCopyClip, CutsToTheSpriteAndToTheField) {
 }
 
 }  // namespace
-}  // namespace vantorix::sdl
+}  // namespace vantorix
