@@ -2,9 +2,8 @@
 
 #include <cstdio>
 
-#include "app/platform.h"
+#include "app/script_words.h"
 #include "game/digest.h"
-#include "game/keyboard.h"
 
 namespace vantorix {
 
@@ -12,36 +11,6 @@ namespace {
 
 // Room for the longest line: "answer" and four numbers, or "#> digest" and 16 digits.
 using LineText = std::array<char, 64>;
-
-std::string_view keyName(int virtualKey) {
-  switch (virtualKey) {
-    case kVkSpace:
-      return "space";
-    case kVkLeft:
-      return "left";
-    case kVkUp:
-      return "up";
-    case kVkRight:
-      return "right";
-    case kVkDown:
-      return "down";
-    default:
-      return {};
-  }
-}
-
-std::string_view answerName(int answer) {
-  switch (answer) {
-    case kIdOk:
-      return "ok";
-    case kIdYes:
-      return "yes";
-    case kIdNo:
-      return "no";
-    default:
-      return {};
-  }
-}
 
 class LineWriter {
  public:
@@ -131,7 +100,7 @@ void Recorder::writeMessage(const Message& message) {
     answers << "answer";
     for (int i = 0; i < message.answerCount; ++i) {
       const int answer = message.answers[static_cast<std::size_t>(i)];
-      const std::string_view name = answerName(answer);
+      const std::string_view name = answerWord(answer);
       answers << " ";
       if (name.empty()) {
         answers << answer;
@@ -157,7 +126,7 @@ void Recorder::writeMessage(const Message& message) {
   LineWriter text;
   if (message.kind == Kind::kCommand) {
     text << "command " << message.value;
-  } else if (const std::string_view name = keyName(message.value); !name.empty()) {
+  } else if (const std::string_view name = keyWord(message.value); !name.empty()) {
     text << "key " << name;
   } else {
     text << "key " << message.value;

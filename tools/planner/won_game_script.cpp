@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "game/keyboard.h"
+#include "app/script_words.h"
 #include "tools/planner/scenario_writer.h"
 
 namespace vantorix::planner {
@@ -39,23 +39,6 @@ constexpr Checkpoint kCheckpoints[] = {
     {17264, "The right turn of the sweep.", "get tickCount bossX bossY"},
 };
 
-std::string_view keyName(int key) {
-  switch (key) {
-    case kVkSpace:
-      return "space";
-    case kVkLeft:
-      return "left";
-    case kVkUp:
-      return "up";
-    case kVkRight:
-      return "right";
-    case kVkDown:
-      return "down";
-    default:
-      throw std::runtime_error("the plan presses key " + std::to_string(key));
-  }
-}
-
 }  // namespace
 
 void writeWonGame(const Plan& plan, std::ostream& out) {
@@ -65,8 +48,11 @@ void writeWonGame(const Plan& plan, std::ostream& out) {
     script.comment(line);
   script.command("command 302");
   for (std::size_t i = 0; i < plan.size(); ++i) {
-    for (int key : plan[i])
-      script.command("key " + std::string(keyName(key)));
+    for (int key : plan[i]) {
+      const std::string_view word = keyWord(key);
+      if (word.empty()) throw std::runtime_error("the plan presses key " + std::to_string(key));
+      script.command("key " + std::string(word));
+    }
     if (i + 1 == plan.size()) break;
     script.tick();
     for (const Checkpoint& checkpoint : kCheckpoints) {

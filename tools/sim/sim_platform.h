@@ -5,18 +5,12 @@
 #include <deque>
 #include <optional>
 #include <ostream>
-#include <stdexcept>
 #include <string>
 
 #include "app/platform.h"
+#include "tools/sim/script_step.h"
 
 namespace vantorix::sim {
-
-// A fault in the script; the run stops with it.
-class ScriptError : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
-};
 
 class SimPlatform final : public Platform {
  public:

@@ -2,6 +2,7 @@
 // entry points as the real program, with the state open to get, set and dump.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <istream>
 #include <ostream>
@@ -11,6 +12,7 @@
 
 #include "app/game.h"
 #include "render/pixel_canvas.h"
+#include "tools/sim/script_step.h"
 #include "tools/sim/sim_platform.h"
 
 namespace vantorix::sim {
@@ -43,9 +45,8 @@ class Simulator {
   const Game& game() const { return game_; }
 
  private:
-  using Words = std::vector<std::string_view>;
-  void execute(const Words& words);
-  void deliverTicks(const Words& words, bool onlyWhileTimerRuns);
+  void execute(const ScriptStep& step);
+  void deliverTicks(std::int64_t count, bool onlyWhileTimerRuns);
   void writeFrame(std::string_view path);
   void afterMessage();
 
