@@ -28,8 +28,15 @@ class RecordingSink {
 
 inline constexpr int kTicksPerDigest = 64;
 
+// The comment lines every recording opens with.
+inline constexpr std::string_view kRecordingHeader[] = {
+    "# A Vantorix recording: `vantorix-sim FILE` replays it, and the #> lines are what it",
+    "# must print; `vantorix --replay FILE` plays it back in the window.",
+};
+
 class Recorder {
  public:
+  // Writes the header at once.
   Recorder(RecordingSink& sink, const GameState& state);
 
   void beginCommand(int id);

@@ -6,22 +6,13 @@
 
 namespace vantorix::sdl {
 
-namespace {
-
-constexpr std::string_view kHeader =
-    "# A Vantorix recording: `vantorix-sim FILE` replays it, and the #> lines are what it\n"
-    "# must print; `vantorix --replay FILE` plays it back in the window.\n";
-
-}  // namespace
-
 FileRecording::~FileRecording() {
   if (file_ != nullptr) std::fclose(file_);
 }
 
 bool FileRecording::open(const std::string& path, std::string& error) {
   file_ = std::fopen(path.c_str(), "wb");
-  if (file_ == nullptr || std::fwrite(kHeader.data(), 1, kHeader.size(), file_) != kHeader.size() ||
-      std::fflush(file_) != 0) {
+  if (file_ == nullptr) {
     error = std::strerror(errno);
     return false;
   }
