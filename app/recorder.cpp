@@ -39,18 +39,6 @@ Recorder::Recorder(RecordingSink& sink, const GameState& state) : sink_(sink), s
     sink_.addLine(line);
 }
 
-void Recorder::beginCommand(int id) {
-  begin(Kind::kCommand, id);
-}
-
-void Recorder::beginKey(int virtualKey) {
-  begin(Kind::kKey, virtualKey);
-}
-
-void Recorder::beginTick() {
-  begin(Kind::kTick, 0);
-}
-
 void Recorder::begin(Kind kind, int value) {
   if (depth_ == kMaxDepth) {
     ++overflow_;
