@@ -42,12 +42,16 @@ windows:
 	cmake --preset mingw
 	cmake --build --preset mingw -j $(JOBS)
 
-test-dev:
-	cmake --preset dev $(if $(wildcard $(WIN32_EXE)),-DVANTORIX_WIN32_EXE=$(WIN32_EXE)) \
-	  $(if $(wildcard $(WEB_DIR)/vantorix.html),-DVANTORIX_WEB_DIR=$(WEB_DIR)) \
-	  $(if $(wildcard $(PACKAGES_DIR)/*.deb),-DVANTORIX_PACKAGES_DIR=$(PACKAGES_DIR))
-	cmake --build --preset dev -j $(JOBS)
-	ctest --preset dev -j $(JOBS)
+# The native tree's tests: test-dev also plays the Windows program under Wine,
+# tests the page and checks the packages, where those were built; test-asan
+# runs the same tests under AddressSanitizer and UndefinedBehaviorSanitizer.
+PRESET_OPTIONS_dev = $(if $(wildcard $(WIN32_EXE)),-DVANTORIX_WIN32_EXE=$(WIN32_EXE)) \
+  $(if $(wildcard $(WEB_DIR)/vantorix.html),-DVANTORIX_WEB_DIR=$(WEB_DIR)) \
+  $(if $(wildcard $(PACKAGES_DIR)/*.deb),-DVANTORIX_PACKAGES_DIR=$(PACKAGES_DIR))
+test-dev test-asan: test-%:
+	cmake --preset $* $(PRESET_OPTIONS_$*)
+	cmake --build --preset $* -j $(JOBS)
+	ctest --preset $* -j $(JOBS)
 
 # The page, from the wasm32-wasi cross build.
 web:
@@ -74,12 +78,6 @@ test-web-ready: web $(WEB_TEST_MODULES)
 
 $(WEB_TEST_MODULES): tests/web/package.json tests/web/package-lock.json
 	npm --prefix tests/web ci --no-audit --no-fund
-
-# The same tests under AddressSanitizer and UndefinedBehaviorSanitizer.
-test-asan:
-	cmake --preset asan
-	cmake --build --preset asan -j $(JOBS)
-	ctest --preset asan -j $(JOBS)
 
 sim:
 	$(DEPS) unit

@@ -32,15 +32,18 @@ void Game::command(int id) {
   if (id == kCommandQuit) quit();
 }
 
+int Game::show(const texts::BoxText& box, BoxButtons buttons) {
+  return platform_.showMessageBox(box.text, box.caption, buttons);
+}
+
 void Game::start() {
-  platform_.showMessageBox(texts::kStartText, texts::kStartCaption, BoxButtons::kOk);
+  show(texts::kStartBox, BoxButtons::kOk);
   platform_.startGameTimer();
 }
 
 void Game::quit() {
   platform_.stopGameTimer();
-  state_.quitAnswer =
-      platform_.showMessageBox(texts::kQuitText, texts::kEndCaption, BoxButtons::kYesNo);
+  state_.quitAnswer = show(texts::kQuitBox, BoxButtons::kYesNo);
   if (state_.quitAnswer == kIdYes) endProgram();
   // The timer of a tick waiting in its end-of-game box is that tick's to restart.
   if (state_.quitAnswer == kIdNo && state_.tickCount > 0 && !endOfGameBoxOpen_) {
@@ -67,7 +70,7 @@ void Game::win() {
   platform_.stopGameTimer();
   {
     FlagScope boxOpen(endOfGameBoxOpen_);
-    platform_.showMessageBox(texts::kWinText, texts::kEndCaption, BoxButtons::kOk);
+    show(texts::kWinBox, BoxButtons::kOk);
   }
   if (endedInTick_) return;
   fullReset(state_);
@@ -81,10 +84,9 @@ void Game::lose() {
   platform_.stopGameTimer();
   {
     FlagScope boxOpen(endOfGameBoxOpen_);
-    platform_.showMessageBox(texts::kLossText, texts::kEndCaption, BoxButtons::kOk);
+    show(texts::kLossBox, BoxButtons::kOk);
     if (endedInTick_) return;
-    state_.continueAnswer =
-        platform_.showMessageBox(texts::kContinueText, texts::kContinueCaption, BoxButtons::kYesNo);
+    state_.continueAnswer = show(texts::kContinueBox, BoxButtons::kYesNo);
   }
   if (endedInTick_) return;
   if (state_.continueAnswer == kIdYes) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/platform.h"
+#include "app/texts.h"
 #include "game/game_state.h"
 #include "render/canvas.h"
 
@@ -27,6 +28,7 @@ class Game {
   GameState& state() { return state_; }
 
  private:
+  int show(const texts::BoxText& box, BoxButtons buttons);
   void start();
   void quit();
   void win();

@@ -20,22 +20,36 @@ RecordedGame::RecordedGame(Platform& platform, RecordingSink* sink) : tap_(platf
   tap_.recorder = &*recorder_;
 }
 
+// The recorder's begin and end around one message handed to the game.
+class RecordedGame::Delivery {
+ public:
+  Delivery(std::optional<Recorder>& recorder, Recorder::Kind kind, int value = 0)
+      : recorder_(recorder) {
+    if (recorder_) recorder_->begin(kind, value);
+  }
+  ~Delivery() {
+    if (recorder_) recorder_->endMessage();
+  }
+  Delivery(const Delivery&) = delete;
+  Delivery& operator=(const Delivery&) = delete;
+
+ private:
+  std::optional<Recorder>& recorder_;
+};
+
 void RecordedGame::command(int id) {
-  if (recorder_) recorder_->beginCommand(id);
+  const Delivery delivery(recorder_, Recorder::Kind::kCommand, id);
   game_.command(id);
-  if (recorder_) recorder_->endMessage();
 }
 
 void RecordedGame::timer() {
-  if (recorder_) recorder_->beginTick();
+  const Delivery delivery(recorder_, Recorder::Kind::kTick);
   game_.timer();
-  if (recorder_) recorder_->endMessage();
 }
 
 void RecordedGame::keyDown(int virtualKey) {
-  if (recorder_) recorder_->beginKey(virtualKey);
+  const Delivery delivery(recorder_, Recorder::Kind::kKey, virtualKey);
   game_.keyDown(virtualKey);
-  if (recorder_) recorder_->endMessage();
 }
 
 void RecordedGame::destroy() {

@@ -44,6 +44,8 @@ class RecordedGame {
     Platform& shell_;
   };
 
+  class Delivery;
+
   Tap tap_;
   Game game_;
   std::optional<Recorder> recorder_;

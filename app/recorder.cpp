@@ -1,6 +1,6 @@
 #include "app/recorder.h"
 
-#include <cstdio>
+#include <charconv>
 
 #include "app/script_words.h"
 #include "game/digest.h"
@@ -22,8 +22,8 @@ class LineWriter {
   }
   LineWriter& operator<<(int number) {
     char digits[16];
-    const int count = std::snprintf(digits, sizeof digits, "%d", number);
-    return *this << std::string_view(digits, static_cast<std::size_t>(count > 0 ? count : 0));
+    const auto end = std::to_chars(digits, digits + sizeof digits, number).ptr;
+    return *this << std::string_view(digits, static_cast<std::size_t>(end - digits));
   }
   std::string_view view() const { return {text_.data(), size_}; }
 
@@ -34,18 +34,9 @@ class LineWriter {
 
 }  // namespace
 
-Recorder::Recorder(RecordingSink& sink, const GameState& state) : sink_(sink), state_(state) {}
-
-void Recorder::beginCommand(int id) {
-  begin(Kind::kCommand, id);
-}
-
-void Recorder::beginKey(int virtualKey) {
-  begin(Kind::kKey, virtualKey);
-}
-
-void Recorder::beginTick() {
-  begin(Kind::kTick, 0);
+Recorder::Recorder(RecordingSink& sink, const GameState& state) : sink_(sink), state_(state) {
+  for (const std::string_view line : kRecordingHeader)
+    sink_.addLine(line);
 }
 
 void Recorder::begin(Kind kind, int value) {

@@ -28,13 +28,20 @@ class RecordingSink {
 
 inline constexpr int kTicksPerDigest = 64;
 
+// The comment lines every recording opens with.
+inline constexpr std::string_view kRecordingHeader[] = {
+    "# A Vantorix recording: `vantorix-sim FILE` replays it, and the #> lines are what it",
+    "# must print; `vantorix --replay FILE` plays it back in the window.",
+};
+
 class Recorder {
  public:
+  // Writes the header at once.
   Recorder(RecordingSink& sink, const GameState& state);
 
-  void beginCommand(int id);
-  void beginKey(int virtualKey);
-  void beginTick();
+  enum class Kind { kCommand, kKey, kTick };
+  // A message begins: a menu command or a key-down with its number, or a tick.
+  void begin(Kind kind, int value = 0);
   void endMessage();
   void boxAnswered(int answer);
   // The game posted its quit: the session ends with the message under way.
@@ -45,7 +52,6 @@ class Recorder {
   bool ended() const { return ended_; }
 
  private:
-  enum class Kind { kCommand, kKey, kTick };
   struct Message {
     Kind kind = Kind::kTick;
     int value = 0;
@@ -56,7 +62,6 @@ class Recorder {
   };
   static constexpr int kMaxDepth = 4;  // a tick inside the start box, and room to spare
 
-  void begin(Kind kind, int value);
   void writeMessage(const Message& message);
   void writeDigest(std::uint64_t value);
   void closeTickRun();

@@ -11,14 +11,18 @@ inline constexpr std::string_view kMenuGame = "ゲーム";
 inline constexpr std::string_view kMenuStart = "開始";
 inline constexpr std::string_view kMenuQuit = "終了";
 
-inline constexpr std::string_view kStartText = "ゲームを開始します";
-inline constexpr std::string_view kStartCaption = "開始確認";
-inline constexpr std::string_view kQuitText = "ゲームを終了しますか？";
+// A message box's words: its text and its caption.
+struct BoxText {
+  std::string_view text;
+  std::string_view caption;
+};
+
 inline constexpr std::string_view kEndCaption = "終了確認";  // quit, win and loss boxes
-inline constexpr std::string_view kWinText = "あなたの勝ちです";
-inline constexpr std::string_view kLossText = "あなたの負けです";
-inline constexpr std::string_view kContinueText = "コンティニューしますか？";
-inline constexpr std::string_view kContinueCaption = "続行確認";
+inline constexpr BoxText kStartBox{"ゲームを開始します", "開始確認"};
+inline constexpr BoxText kQuitBox{"ゲームを終了しますか？", kEndCaption};
+inline constexpr BoxText kWinBox{"あなたの勝ちです", kEndCaption};
+inline constexpr BoxText kLossBox{"あなたの負けです", kEndCaption};
+inline constexpr BoxText kContinueBox{"コンティニューしますか？", "続行確認"};
 
 // The buttons of the boxes, as a Japanese Windows labels them.
 inline constexpr std::string_view kButtonOk = "OK";
@@ -28,8 +32,20 @@ inline constexpr std::string_view kButtonNo = "いいえ(N)";
 // Every text a shell may letter itself (the window's title is the window
 // system's to draw).
 inline constexpr std::array kLettered{
-    kMenuGame, kMenuStart, kMenuQuit,     kStartText,       kStartCaption, kQuitText,  kEndCaption,
-    kWinText,  kLossText,  kContinueText, kContinueCaption, kButtonOk,     kButtonYes, kButtonNo,
+    kMenuGame,
+    kMenuStart,
+    kMenuQuit,
+    kStartBox.text,
+    kStartBox.caption,
+    kQuitBox.text,
+    kEndCaption,
+    kWinBox.text,
+    kLossBox.text,
+    kContinueBox.text,
+    kContinueBox.caption,
+    kButtonOk,
+    kButtonYes,
+    kButtonNo,
 };
 
 }  // namespace vantorix::texts

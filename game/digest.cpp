@@ -3,8 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
-#include <string>
-#include <vector>
+#include <cstring>
 
 #include "game/field_table.h"
 
@@ -14,37 +13,34 @@ namespace {
 
 constexpr std::size_t kFieldCount = sizeof(GameState) / sizeof(i32);
 
-using FieldOrder = std::array<std::uint16_t, kFieldCount>;
-
-// The record's field numbers sorted by the bytes of their names; the names
-// never change, so this is worked out once.
-const FieldOrder& nameOrder() {
-  static const FieldOrder order = [] {
-    std::vector<std::string> names;
-    forEachField(kStartState, [&](std::string_view name, const i32&) { names.emplace_back(name); });
-    names.resize(kFieldCount);
-    FieldOrder sorted{};
-    for (std::size_t i = 0; i < sorted.size(); ++i)
-      sorted[i] = static_cast<std::uint16_t>(i);
-    std::sort(sorted.begin(), sorted.end(), [&](std::uint16_t a, std::uint16_t b) {
-      return names[a] < names[b];  // char_traits<char> compares bytes as unsigned
-    });
-    return sorted;
-  }();
+// The fields' numbers in the record, sorted by the bytes of their names:
+// worked out while compiling, so the digest needs no names at run time.
+constexpr auto kRecordOrderByName = [] {
+  std::array<FieldName, kFieldCount> names{};
+  std::size_t count = 0;
+  forEachField(kStartState, [&](std::string_view name, const i32&) {
+    if (count < kFieldCount) names[count++] << name;
+  });
+  std::array<std::uint16_t, kFieldCount> order{};
+  for (std::size_t i = 0; i < order.size(); ++i)
+    order[i] = static_cast<std::uint16_t>(i);
+  // char_traits<char> compares bytes as unsigned.
+  std::sort(order.begin(), order.end(),
+            [&](std::uint16_t a, std::uint16_t b) { return names[a].view() < names[b].view(); });
   return order;
-}
+}();
 
 }  // namespace
 
+// The record is its fields one after another, in the field table's order;
+// the field table's test holds it to that.
 std::uint64_t digest(const GameState& s) {
-  std::array<i32, kFieldCount> values{};
-  std::size_t count = 0;
-  forEachField(s, [&](std::string_view, const i32& value) {
-    if (count < kFieldCount) values[count++] = value;
-  });
+  const auto* record = reinterpret_cast<const unsigned char*>(&s);
   std::uint64_t hash = 0xcbf29ce484222325u;
-  for (const std::uint16_t field : nameOrder()) {
-    const auto bits = static_cast<std::uint32_t>(values[field]);
+  for (const std::uint16_t field : kRecordOrderByName) {
+    std::int32_t value = 0;
+    std::memcpy(&value, record + field * sizeof(i32), sizeof value);
+    const auto bits = static_cast<std::uint32_t>(value);
     for (int byte = 0; byte < 4; ++byte) {
       hash ^= (bits >> (8 * byte)) & 0xFFu;
       hash *= 0x100000001b3u;

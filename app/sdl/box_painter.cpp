@@ -1,25 +1,12 @@
 #include "app/sdl/box_painter.h"
 
+#include "app/sdl/look.h"
 #include "app/sdl/surface_drawing.h"
 #include "render/lettering.h"
 
 namespace vantorix::sdl {
 
 namespace {
-
-constexpr Colour kBorder{100, 100, 100};
-constexpr Colour kPaper{255, 255, 255};
-constexpr Colour kInk{0, 0, 0};
-constexpr Colour kBand{240, 240, 240};
-constexpr Colour kButtonFace{225, 225, 225};
-constexpr Colour kButtonEdge{173, 173, 173};
-constexpr Colour kFocusEdge{0, 120, 215};
-constexpr Colour kPressedFace{204, 228, 247};
-constexpr Colour kPressedEdge{0, 84, 153};
-constexpr Colour kCloseInk{0, 0, 0};
-constexpr Colour kCloseDisabled{160, 160, 160};
-constexpr Colour kClosePressed{232, 17, 35};
-constexpr Colour kClosePressedInk{255, 255, 255};
 
 constexpr int kCrossSize = 10;  // the close box's x
 
@@ -37,39 +24,39 @@ void paintCross(SDL_Surface* field, const Rect& area, Colour colour) {
 }
 
 void paintButton(SDL_Surface* field, const BoxButton& button, bool focused, bool pressed) {
-  fill(field, button.rect, pressed ? kPressedFace : kButtonFace);
+  fill(field, button.rect, pressed ? look::kPressedFace : look::kButtonFace);
   if (pressed) {
-    frame(field, button.rect, kPressedEdge);
+    frame(field, button.rect, look::kPressedEdge);
   } else if (focused) {
-    frame(field, button.rect, kFocusEdge, 2);
+    frame(field, button.rect, look::kFocusEdge, 2);
   } else {
-    frame(field, button.rect, kButtonEdge);
+    frame(field, button.rect, look::kButtonEdge);
   }
-  if (focused) dottedFrame(field, inset(button.rect, 3), kInk);
-  drawCentred(field, button.label, button.rect, kInk);
+  if (focused) dottedFrame(field, inset(button.rect, 3), look::kInk);
+  drawCentred(field, button.label, button.rect, look::kInk);
 }
 
 }  // namespace
 
 void paintBox(SDL_Surface* field, const MessageBox& box) {
-  frame(field, box.frame(), kBorder);
+  frame(field, box.frame(), look::kBoxFrame);
   const Rect caption = box.captionBar();
-  fill(field, caption, kPaper);
+  fill(field, caption, look::kPaper);
   drawText(field, box.caption(), caption.x + kBoxCaptionIndent,
-           caption.y + (caption.height - lettering().height) / 2, kInk);
+           caption.y + (caption.height - lettering().height) / 2, look::kInk);
   const Rect close = box.closeBox();
   if (box.pressed() == MessageBox::kCloseBox) {
-    fill(field, close, kClosePressed);
-    paintCross(field, close, kClosePressedInk);
+    fill(field, close, look::kClosePressed);
+    paintCross(field, close, look::kPaper);
   } else {
-    paintCross(field, close, box.closable() ? kCloseInk : kCloseDisabled);
+    paintCross(field, close, box.closable() ? look::kInk : look::kGrey);
   }
 
   const Rect body = box.body();
-  fill(field, body, kPaper);
+  fill(field, body, look::kPaper);
   drawText(field, box.text(), body.x + kBoxTextIndent,
-           body.y + (body.height - lettering().height) / 2, kInk);
-  fill(field, box.band(), kBand);
+           body.y + (body.height - lettering().height) / 2, look::kInk);
+  fill(field, box.band(), look::kFace);
   const auto buttons = box.buttons();
   for (std::size_t i = 0; i < buttons.size(); ++i) {
     const int index = static_cast<int>(i);

@@ -6,22 +6,9 @@
 
 namespace vantorix::sdl {
 
-namespace {
-
-constexpr std::string_view kHeader =
-    "# A Vantorix recording: `vantorix-sim FILE` replays it, and the #> lines are what it\n"
-    "# must print; `vantorix --replay FILE` plays it back in the window.\n";
-
-}  // namespace
-
-FileRecording::~FileRecording() {
-  if (file_ != nullptr) std::fclose(file_);
-}
-
 bool FileRecording::open(const std::string& path, std::string& error) {
-  file_ = std::fopen(path.c_str(), "wb");
-  if (file_ == nullptr || std::fwrite(kHeader.data(), 1, kHeader.size(), file_) != kHeader.size() ||
-      std::fflush(file_) != 0) {
+  file_.reset(std::fopen(path.c_str(), "wb"));
+  if (file_ == nullptr) {
     error = std::strerror(errno);
     return false;
   }
@@ -31,26 +18,26 @@ bool FileRecording::open(const std::string& path, std::string& error) {
 
 void FileRecording::addLine(std::string_view line) {
   if (file_ == nullptr) return;
-  std::fseek(file_, 0, SEEK_END);
-  lastLineAt_ = std::ftell(file_);
+  std::fseek(file_.get(), 0, SEEK_END);
+  lastLineAt_ = std::ftell(file_.get());
   lastLineSize_ = 0;
   write(line);
 }
 
 void FileRecording::replaceLastLine(std::string_view line) {
   if (file_ == nullptr) return;
-  std::fseek(file_, lastLineAt_, SEEK_SET);
+  std::fseek(file_.get(), lastLineAt_, SEEK_SET);
   write(line);
 }
 
 void FileRecording::write(std::string_view line) {
   // A line never shrinks in place (a run of ticks only grows); should one,
   // blanks keep what was there from reading as part of it.
-  std::size_t written = std::fwrite(line.data(), 1, line.size(), file_);
+  std::size_t written = std::fwrite(line.data(), 1, line.size(), file_.get());
   for (std::size_t i = line.size(); i < lastLineSize_; ++i)
-    written += std::fputc(' ', file_) == ' ' ? 1 : 0;
+    written += std::fputc(' ', file_.get()) == ' ' ? 1 : 0;
   const bool ok = written == std::max(line.size(), lastLineSize_) &&
-                  std::fputc('\n', file_) == '\n' && std::fflush(file_) == 0;
+                  std::fputc('\n', file_.get()) == '\n' && std::fflush(file_.get()) == 0;
   lastLineSize_ = std::max(line.size(), lastLineSize_);
   if (!ok && !failed_) {
     failed_ = true;

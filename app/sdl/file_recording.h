@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdio>
+#include <memory>
 #include <string>
 
 #include "app/recorder.h"
@@ -12,11 +13,6 @@ namespace vantorix::sdl {
 
 class FileRecording final : public RecordingSink {
  public:
-  FileRecording() = default;
-  ~FileRecording();
-  FileRecording(const FileRecording&) = delete;
-  FileRecording& operator=(const FileRecording&) = delete;
-
   // False, with the reason in `error`, when the file cannot be made.
   bool open(const std::string& path, std::string& error);
 
@@ -26,7 +22,10 @@ class FileRecording final : public RecordingSink {
  private:
   void write(std::string_view line);
 
-  std::FILE* file_ = nullptr;
+  struct Closer {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+  };
+  std::unique_ptr<std::FILE, Closer> file_;
   std::string path_;
   long lastLineAt_ = 0;
   std::size_t lastLineSize_ = 0;

@@ -14,6 +14,7 @@
 #include "app/sdl/menu.h"
 #include "app/sdl/options.h"
 #include "app/sdl/presenter.h"
+#include "app/sdl/replay.h"
 #include "app/sdl/shell.h"
 #include "app/sdl/sprite_surfaces.h"
 #include "app/texts.h"
@@ -95,6 +96,14 @@ int runProgram(const Options& options) {
     }
     recording = &file;
   }
+  Replay replay;
+  if (options.mode == Options::Mode::kReplay) {
+    std::string error;
+    if (!replay.load(options.file, error)) {
+      std::fprintf(stderr, "%s\n", error.c_str());
+      return 2;
+    }
+  }
   const char* requested = std::getenv("SDL_VIDEODRIVER");
   const bool chosen = requested != nullptr && *requested != '\0';
 #if !defined(__APPLE__)
@@ -148,7 +157,8 @@ int runProgram(const Options& options) {
   if (field.surface == nullptr) return fail("cannot make the picture");
   SDL_SetWindowIcon(window.window, sprites.surface(Sprite::kPlayerShip));
 
-  Shell shell(window.window, presenter, sprites, field.surface, seconds, recording);
+  Shell shell(window.window, presenter, sprites, field.surface, seconds, recording,
+              options.mode == Options::Mode::kReplay ? &replay : nullptr);
   const int code = shell.run();
   return code < 0 ? 1 : code;
 }

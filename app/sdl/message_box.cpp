@@ -75,6 +75,18 @@ int MessageBox::pressed() const {
   return spaceHeld_ ? focused_ : kNone;
 }
 
+void MessageBox::focusAnswer(int answer) {
+  for (int i = 0; i < buttonCount_; ++i) {
+    if (buttons_[static_cast<std::size_t>(i)].answer == answer) focused_ = i;
+  }
+}
+
+void MessageBox::answerAs(int answer) {
+  if (answered_) return;
+  answer_ = answer;
+  answered_ = true;
+}
+
 void MessageBox::keyDown(BoxKey key, bool repeat) {
   if (answered()) return;
   switch (key) {
@@ -146,7 +158,7 @@ void MessageBox::moveFocus(int step) {
 }
 
 void MessageBox::answerWith(int target) {
-  answer_ = target == kCloseBox ? kIdOk : buttons_[static_cast<std::size_t>(target)].answer;
+  answerAs(target == kCloseBox ? kIdOk : buttons_[static_cast<std::size_t>(target)].answer);
 }
 
 }  // namespace vantorix::sdl

@@ -68,7 +68,12 @@ class MessageBox {
   // The button (or kCloseBox) drawn pressed in, or kNone.
   int pressed() const;
   int answer() const { return answer_; }  // 0 while the box waits
-  bool answered() const { return answer_ != 0; }
+  bool answered() const { return answered_; }
+
+  // A box played back from a recording: the recorded answer's button takes
+  // the focus, and the answer is given as recorded.
+  void focusAnswer(int answer);
+  void answerAs(int answer);
 
   void keyDown(BoxKey key, bool repeat);
   void keyUp(BoxKey key);
@@ -88,6 +93,7 @@ class MessageBox {
   int buttonCount_ = 0;
   int focused_ = 0;
   int answer_ = 0;
+  bool answered_ = false;
   bool spaceHeld_ = false;
   int captured_ = kNone;  // what the mouse went down on
   int hovered_ = kNone;   // what the mouse is over

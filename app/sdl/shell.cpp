@@ -6,6 +6,8 @@
 #include "app/sdl/box_painter.h"
 #include "app/sdl/key_map.h"
 #include "app/sdl/surface_canvas.h"
+#include "game/digest.h"
+#include "game/field_table.h"
 
 namespace vantorix::sdl {
 
@@ -24,14 +26,15 @@ int unanswered(BoxButtons buttons) {
 }  // namespace
 
 Shell::Shell(SDL_Window* window, Presenter& presenter, const SpriteSurfaces& sprites,
-             SDL_Surface* field, int reportSeconds, RecordingSink* recording)
+             SDL_Surface* field, int reportSeconds, RecordingSink* recording, Replay* replay)
     : window_(window),
       presenter_(presenter),
       sprites_(sprites),
       field_(field),
       game_(*this, recording),
       pacer_(SDL_GetPerformanceFrequency()),
-      report_(SDL_GetPerformanceFrequency(), reportSeconds) {}
+      report_(SDL_GetPerformanceFrequency(), reportSeconds),
+      replay_(replay) {}
 
 int Shell::run() {
   // Keys are keys here, not text: no input method gets in between.
@@ -43,9 +46,10 @@ int Shell::run() {
 
 void Shell::turn() {
   SDL_Event event;
-  if (waitForEvent(event)) {
+  const int wait = millisecondsToWait();
+  if (waitForEvent(event, wait)) {
     handle(event);
-  } else if (!pacer_.running() && !dirty_) {
+  } else if (wait < 0) {  // only a wait without end fails for want of an event
     std::fprintf(stderr, "vantorix: waiting for events failed: %s\n", SDL_GetError());
     failed_ = true;
     quit_ = true;
@@ -54,7 +58,11 @@ void Shell::turn() {
   while (!interrupted() && SDL_PollEvent(&event))
     handle(event);
   if (interrupted()) return;
-  if (pacer_.due(now())) tick();
+  if (replay_ != nullptr) {
+    playRecording();
+  } else if (pacer_.due(now())) {
+    tick();
+  }
   if (dirty_ && !quit_) paint();
 }
 
@@ -66,13 +74,94 @@ MessageBox* Shell::topBox() {
   return openBoxes_ > 0 ? &*boxes_[static_cast<std::size_t>(openBoxes_ - 1)] : nullptr;
 }
 
-bool Shell::waitForEvent(SDL_Event& event) {
-  if (dirty_) return SDL_PollEvent(&event) != 0;
-  // With no game clock running there is nothing to do until the user acts.
-  if (!pacer_.running()) return SDL_WaitEvent(&event) != 0;
-  const int wait = pacer_.millisecondsUntilDue(now());
-  if (wait <= 0) return SDL_PollEvent(&event) != 0;
+bool Shell::waitForEvent(SDL_Event& event, int wait) {
+  if (wait < 0) return SDL_WaitEvent(&event) != 0;
+  if (wait == 0) return SDL_PollEvent(&event) != 0;
   return SDL_WaitEventTimeout(&event, wait) != 0;
+}
+
+int Shell::millisecondsToWait() const {
+  if (dirty_) return 0;
+  if (replay_ != nullptr) {
+    if (openBoxes_ > 0) {
+      const Uint64 due = replayAnswerDue_[static_cast<std::size_t>(openBoxes_ - 1)];
+      const Uint64 at = now();
+      return at >= due ? 0
+                       : static_cast<int>((due - at) * 1000 / SDL_GetPerformanceFrequency() + 1);
+    }
+    // Between ticks a recording waits for the clock; any other step is due now.
+    return replayTicksLeft_ > 0 ? pacer_.millisecondsUntilDue(now()) : 0;
+  }
+  // With no game clock running there is nothing to do until the user acts.
+  return pacer_.running() ? pacer_.millisecondsUntilDue(now()) : -1;
+}
+
+void Shell::playRecording() {
+  if (openBoxes_ > 0) {
+    const auto top = static_cast<std::size_t>(openBoxes_ - 1);
+    if (now() >= replayAnswerDue_[top]) boxes_[top]->answerAs(replayAnswers_[top]);
+    return;
+  }
+  const Replay::Step* step = replay_->current();
+  if (step == nullptr) {
+    postQuit(0);  // the recording ends here, and so does its session
+    return;
+  }
+  using Kind = sim::ScriptStep::Kind;
+  const bool ticks = step->step.kind == Kind::kTick || step->step.kind == Kind::kRun;
+  if (!ticks) {
+    const Replay::Step played = *step;
+    replay_->advance();
+    playStep(played);
+    return;
+  }
+  // The recorded timer messages at the game's own pace, whatever the game
+  // did with its timer.
+  if (replayTicksLeft_ < 0) {
+    replayTicksLeft_ = step->step.count;
+    if (!pacer_.running()) pacer_.start(now());
+  }
+  if (step->step.kind == Kind::kRun && !gameTimerOn_) replayTicksLeft_ = 0;
+  if (replayTicksLeft_ == 0) {
+    replayTicksLeft_ = -1;
+    replay_->advance();
+  } else if (pacer_.due(now())) {
+    --replayTicksLeft_;
+    tick();
+  }
+}
+
+void Shell::playStep(const Replay::Step& step) {
+  using Kind = sim::ScriptStep::Kind;
+  switch (step.step.kind) {
+    case Kind::kKey:
+      game_.keyDown(step.step.value);
+      break;
+    case Kind::kCommand:
+      game_.command(step.step.value);
+      break;
+    case Kind::kAnswer:
+      replay_->answers.insert(replay_->answers.end(), step.step.answers.begin(),
+                              step.step.answers.end());
+      break;
+    case Kind::kSet:
+      *findField(game_.state(), step.step.words[0]) = step.step.value;
+      break;
+    case Kind::kDigest: {
+      char hex[17];
+      formatDigest(digest(game_.state()), hex);
+      if (step.expectedDigest.empty() || step.expectedDigest == hex) break;
+      std::fprintf(stderr, "vantorix: %s:%ld: the digest is %s, the recording says %s\n",
+                   replay_->path().c_str(), step.line, hex, step.expectedDigest.c_str());
+      postQuit(kReplayDiffers);
+      break;
+    }
+    case Kind::kClose:
+      closeWindow();
+      break;
+    default:  // what only prints or writes files in the simulator
+      break;
+  }
 }
 
 void Shell::handle(const SDL_Event& event) {
@@ -112,6 +201,7 @@ void Shell::keyDown(const SDL_KeyboardEvent& key) {
     closeWindow();
     return;
   }
+  if (replay_ != nullptr) return;  // the recording plays: the keys are inert
   if (MessageBox* box = topBox()) {
     box->keyDown(boxKeyOf(code, key.keysym.mod), key.repeat != 0);
     dirty_ = true;
@@ -130,6 +220,7 @@ void Shell::keyDown(const SDL_KeyboardEvent& key) {
 }
 
 void Shell::keyUp(const SDL_KeyboardEvent& key) {
+  if (replay_ != nullptr) return;
   if (MessageBox* box = topBox()) {
     box->keyUp(boxKeyOf(key.keysym.sym, key.keysym.mod));
     dirty_ = true;
@@ -139,6 +230,7 @@ void Shell::keyUp(const SDL_KeyboardEvent& key) {
 }
 
 void Shell::mouse(const SDL_Event& event) {
+  if (replay_ != nullptr) return;
   if (MessageBox* box = topBox()) {
     boxMouse(*box, event);
     return;
@@ -240,12 +332,16 @@ void Shell::paint() {
 }
 
 void Shell::startGameTimer() {
-  if (destroyed_) return;
+  gameTimerOn_ = true;
+  // A replay's ticks come from the recording, at their own pace.
+  if (destroyed_ || replay_ != nullptr) return;
   pacer_.start(now());
   report_.breakRun();
 }
 
 void Shell::stopGameTimer() {
+  gameTimerOn_ = false;
+  if (replay_ != nullptr) return;
   pacer_.stop();
   report_.breakRun();
 }
@@ -255,7 +351,19 @@ int Shell::showMessageBox(std::string_view text, std::string_view caption, BoxBu
   // game ever stacks.
   if (quit_ || openBoxes_ == kMaxOpenBoxes) return unanswered(buttons);
   follow(menu_.close());
-  MessageBox& box = boxes_[static_cast<std::size_t>(openBoxes_++)].emplace(text, caption, buttons);
+  const auto index = static_cast<std::size_t>(openBoxes_++);
+  MessageBox& box = boxes_[index].emplace(text, caption, buttons);
+  if (replay_ != nullptr) {
+    // The box shows for a second with the recorded answer's button focused.
+    int answer = unanswered(buttons);
+    if (!replay_->answers.empty()) {
+      answer = replay_->answers.front();
+      replay_->answers.pop_front();
+    }
+    replayAnswers_[index] = answer;
+    replayAnswerDue_[index] = now() + SDL_GetPerformanceFrequency();
+    box.focusAnswer(answer);
+  }
   dirty_ = true;
   while (!quit_ && !box.answered())
     turn();

@@ -8,6 +8,7 @@
 #include <SDL.h>
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string_view>
 
@@ -19,17 +20,22 @@
 #include "app/sdl/pacer.h"
 #include "app/sdl/pacing_report.h"
 #include "app/sdl/presenter.h"
+#include "app/sdl/replay.h"
 #include "app/sdl/sprite_surfaces.h"
 
 namespace vantorix::sdl {
+
+// The exit status of a replay whose game went another way than recorded.
+inline constexpr int kReplayDiffers = 3;
 
 class Shell final : public Platform {
  public:
   // `field` is the client area's picture, in the presenter's format. A
   // positive `reportSeconds` measures that much ticking. With a `recording`
-  // the session is written to it as it goes.
+  // the session is written to it as it goes; with a `replay` the session is
+  // that recording played back, and the player's keys and clicks are inert.
   Shell(SDL_Window* window, Presenter& presenter, const SpriteSurfaces& sprites, SDL_Surface* field,
-        int reportSeconds, RecordingSink* recording);
+        int reportSeconds, RecordingSink* recording, Replay* replay);
   Shell(const Shell&) = delete;
   Shell& operator=(const Shell&) = delete;
 
@@ -55,7 +61,13 @@ class Shell final : public Platform {
   // box it waits for has its answer.
   bool interrupted() const;
   MessageBox* topBox();
-  bool waitForEvent(SDL_Event& event);
+  // How long the loop may wait for an event: -1 for as long as it takes.
+  int millisecondsToWait() const;
+  bool waitForEvent(SDL_Event& event, int wait);
+  // The replay's part of a turn: the next step of the recording, or the
+  // answer of the box it opened once that has shown for a while.
+  void playRecording();
+  void playStep(const Replay::Step& step);
   void handle(const SDL_Event& event);
   void keyDown(const SDL_KeyboardEvent& key);
   void keyUp(const SDL_KeyboardEvent& key);
@@ -79,6 +91,12 @@ class Shell final : public Platform {
   PacingReport report_;
   std::array<std::optional<MessageBox>, kMaxOpenBoxes> boxes_;
   int openBoxes_ = 0;
+  Replay* replay_;
+  // A replayed box's recorded answer, and when it is given.
+  std::array<int, kMaxOpenBoxes> replayAnswers_{};
+  std::array<Uint64, kMaxOpenBoxes> replayAnswerDue_{};
+  std::int64_t replayTicksLeft_ = -1;  // of the tick step under way, or -1
+  bool gameTimerOn_ = false;
   bool dirty_ = true;
   bool quit_ = false;
   bool failed_ = false;

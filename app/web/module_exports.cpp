@@ -80,6 +80,15 @@ __attribute__((export_name("textCommand"))) std::int32_t exportTextCommand(std::
   return knownText(id) ? kTextCommands[static_cast<std::size_t>(id)] : 0;
 }
 
+// The session's recording so far, as UTF-8 text: its address and its length.
+__attribute__((export_name("recordingAddress"))) std::int32_t exportRecordingAddress() {
+  return addressOf(shell().recording().data());
+}
+
+__attribute__((export_name("recordingLength"))) std::int32_t exportRecordingLength() {
+  return static_cast<std::int32_t>(shell().recording().size());
+}
+
 // The asyncify record for the box waiting at `depth`, ready to be written;
 // 0 when that many boxes cannot wait at once.
 __attribute__((export_name("waitRecord"))) std::int32_t exportWaitRecord(std::int32_t depth) {

@@ -1,12 +1,15 @@
-// The page's program around the game: the Game with its platform, the client
-// area it paints into and the frame the page shows, and the room the module's
-// call stack needs while it waits in a box.
+// The page's program around the game: the Game with its platform and the
+// recording of its session, the client area it paints into and the frame the
+// page shows, and the room the module's call stack needs while it waits in a
+// box.
 #pragma once
 
 #include <array>
 #include <cstdint>
+#include <string_view>
 
-#include "app/game.h"
+#include "app/recorded_game.h"
+#include "app/web/memory_recording.h"
 #include "app/web/rgba_frame.h"
 #include "app/web/web_platform.h"
 #include "render/pixel_canvas.h"
@@ -27,7 +30,8 @@ struct WaitRecord {
 
 class WebShell {
  public:
-  Game& game() { return game_; }
+  RecordedGame& game() { return game_; }
+  std::string_view recording() const { return recording_.text(); }
   // Erases the client area to the window's black and paints the game into
   // the frame.
   const RgbaFrame& paint();
@@ -37,7 +41,8 @@ class WebShell {
 
  private:
   WebPlatform platform_;
-  Game game_{platform_};
+  MemoryRecording recording_;
+  RecordedGame game_{platform_, &recording_};
   PixelCanvas canvas_;
   RgbaFrame frame_;
   std::array<WaitRecord, kMaxWaitingBoxes> waits_{};

@@ -5,7 +5,9 @@
 # ticks going on behind the start box of a running game, the loss and the
 # continue opened inside a tick), the ship steered, and the window closed,
 # also while a box waits.
-# Usage: sdl_e2e.sh [--refresh-goldens] PROGRAM [TITLE_BMP]
+# The first game is recorded, and the recording replayed in the simulator
+# (SIM) and in the window.
+# Usage: sdl_e2e.sh [--refresh-goldens] PROGRAM [TITLE_BMP [SIM]]
 # With --refresh-goldens the box pictures are written anew into golden/
 # instead of compared. On failure the screenshots are kept and their
 # directory is printed.
@@ -16,8 +18,9 @@ if [ "${1:-}" = --refresh-goldens ]; then
   refresh=1
   shift
 fi
-program=${1:?usage: sdl_e2e.sh [--refresh-goldens] PROGRAM [TITLE_BMP]}
+program=${1:?usage: sdl_e2e.sh [--refresh-goldens] PROGRAM [TITLE_BMP [SIM]]}
 title_bmp=${2:-}
+sim=${3:-}
 here=$(cd "$(dirname "$0")" && pwd)
 goldens=$here/golden
 
@@ -38,7 +41,7 @@ passed=0
 finish() {
   [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null
   [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
-  if [ "$passed" = 1 ]; then
+  if [ "$passed" = 1 ] && [ -z "${VANTORIX_E2E_KEEP:-}" ]; then
     rm -rf "$work"
   else
     echo "screenshots and logs kept in $shots"
@@ -93,14 +96,16 @@ expect_refusal dummy-driver '^vantorix: cannot open a window: the "dummy" video 
 expect_refusal bad-report '^vantorix: VANTORIX_PACING_REPORT must be' VANTORIX_PACING_REPORT=soon
 
 # ---- helpers on the running program ----------------------------------------
-launch() {
-  "$program" 2>"$work/$1.log" &
+launch() { # name, then the program's options
+  local name=$1
+  shift
+  "$program" "$@" 2>"$work/$name.log" &
   game_pid=$!
   find_window() {
     wid=$(xdotool search --onlyvisible --classname '^vantorix$' 2>/dev/null | head -n1)
     [ -n "$wid" ]
   }
-  wait_for 100 find_window || fail "$1: no window appeared"
+  wait_for 100 find_window || fail "$name: no window appeared"
   xdotool windowmove --sync "$wid" 0 0 >/dev/null 2>&1 || true
   sleep 0.3
   xdotool windowfocus --sync "$wid"
@@ -227,7 +232,7 @@ game_moves() {
 }
 
 # ---- first run: the title, scaling, the menu, the game, the boxes ----------
-launch play
+launch play --record "$work/play.sim"
 shot title
 sky=$(field_share title 128,255,255)
 above "$sky" 0.3 || fail "the title shows no light cyan sky (share $sky)"
@@ -284,7 +289,7 @@ shot before_left
 ship_at before_left 365
 lefts=()
 for ((n = 0; n < 20; n++)); do lefts+=(Left); done
-xdotool key --delay 15 "${lefts[@]}"
+xdotool key --delay 15 "${lefts[@]}" space
 sleep 0.3
 shot after_left
 ship_at after_left 265
@@ -333,10 +338,43 @@ wait_exit quit
 [ "$status" = 0 ] || fail "quit answered y ended with status $status"
 echo "ok: y answers はい: the program exits with status 0"
 
+# ---- the recording of that game: the simulator and the window replay it ---
+recording=$work/play.sim
+[ "$(grep -c '^#> digest ' "$recording")" -ge 4 ] || fail "the recording holds too few digests"
+if [ -n "$sim" ]; then
+  cmake -DSIM="$sim" -DSCRIPT="$recording" -P "$here/../run_scenario.cmake" >"$work/replay_sim.log" 2>&1 ||
+    fail "the simulator's replay went another way: $(cat "$work/replay_sim.log")"
+  echo "ok: the simulator replays the recording with every digest equal"
+fi
+expect_status() { # status, name, then the program's options
+  local want=$1 name=$2
+  shift 2
+  local got=0
+  "$program" "$@" >"$work/$name.out" 2>"$work/$name.log" || got=$?
+  [ "$got" = "$want" ] || fail "$name: status $got, not $want: $(cat "$work/$name.log")"
+}
+expect_status 0 replay --replay "$recording"
+[ -s "$work/replay.log" ] && fail "the replay wrote to stderr: $(cat "$work/replay.log")"
+echo "ok: the window plays the recording back and exits with status 0"
+second=$(grep -n '^#> digest ' "$recording" | sed -n 2p | cut -d: -f1)
+sed "${second}s/digest .*/digest 0123456789abcdef/" "$recording" >"$work/changed.sim"
+expect_status 3 changed --replay "$work/changed.sim"
+grep -q "changed.sim:$((second - 1)): the digest is [0-9a-f]\{16\}, the recording says 0123456789abcdef" \
+  "$work/changed.log" || fail "the changed digest is not named: $(cat "$work/changed.log")"
+echo "ok: a changed digest stops the replay with status 3: $(cat "$work/changed.log")"
+{ head -n 5 "$recording"; echo "tick soon"; } >"$work/malformed.sim"
+expect_status 2 malformed --replay "$work/malformed.sim"
+grep -q 'malformed.sim: line 6: malformed number "soon"' "$work/malformed.log" ||
+  fail "the malformed line is not named: $(cat "$work/malformed.log")"
+expect_status 2 unknown --bogus
+[ "$(cat "$work/unknown.log")" = "usage: vantorix [--record FILE | --replay FILE | --version]" ] ||
+  fail "an unknown option does not print the usage: $(cat "$work/unknown.log")"
+echo "ok: a malformed recording and an unknown option are refused with status 2"
+
 # ---- second run: a standing ship loses, the continue is refused -----------
 # Hit at ticks 753, 1245 and 1409: the loss opens inside the last of them,
 # about 22 seconds into the game.
-launch lost
+launch lost --record "$work/lost.sim"
 menu_command 1
 wait_box lost_start start
 xdotool key Return
@@ -358,6 +396,12 @@ python3 "$here/sdl_close_window.py" "$wid" || fail "cannot ask the window to clo
 wait_exit closed_at_box 20
 [ "$status" = 0 ] || fail "closing the window at the quit box ended with status $status"
 echo "ok: closing the window while the quit box waits exits at once with status 0"
+if [ -n "$sim" ]; then
+  tail -n 3 "$work/lost.sim" | head -n 1 | grep -qx digest || fail "the closed session's recording ends without its digest"
+  cmake -DSIM="$sim" -DSCRIPT="$work/lost.sim" -P "$here/../run_scenario.cmake" >"$work/lost_sim.log" 2>&1 ||
+    fail "the simulator's replay of the lost game went another way: $(cat "$work/lost_sim.log")"
+  echo "ok: the lost game's recording, boxes inside a tick and the window closed at a box, replays in the simulator"
+fi
 
 menu_closed() { shot mouse_closed && [ "$(pixel mouse_closed 5 47)" != "242,242,242" ] &&
   [ "$(pixel mouse_closed 3 3)" = "240,240,240" ]; }
@@ -412,7 +456,8 @@ unset VANTORIX_SDL_RENDERER SDL_RENDER_DRIVER
 echo "ok: the renderer way shows and scales the same picture"
 
 for log in "$work"/*.log; do
-  case $log in */xvfb.log | */no-display.log | */dummy-driver.log | */bad-report.log) continue ;; esac
+  case $log in */xvfb.log | */no-display.log | */dummy-driver.log | */bad-report.log | \
+    */replay_sim.log | */lost_sim.log | */changed.log | */malformed.log | */unknown.log) continue ;; esac
   [ -s "$log" ] && fail "the program wrote to stderr: $(cat "$log")"
 done
 passed=1

@@ -91,10 +91,10 @@ std::string box(std::string_view text, std::string_view caption, bool yesNo) {
   return "box " + std::string(text) + " / " + std::string(caption) + (yesNo ? " yesno" : " ok");
 }
 
-const std::string kWinBox = box(texts::kWinText, texts::kEndCaption, false);
-const std::string kLossBox = box(texts::kLossText, texts::kEndCaption, false);
-const std::string kContinueBox = box(texts::kContinueText, texts::kContinueCaption, true);
-const std::string kQuitBox = box(texts::kQuitText, texts::kEndCaption, true);
+const std::string kWinBox = box(texts::kWinBox.text, texts::kEndCaption, false);
+const std::string kLossBox = box(texts::kLossBox.text, texts::kEndCaption, false);
+const std::string kContinueBox = box(texts::kContinueBox.text, texts::kContinueBox.caption, true);
+const std::string kQuitBox = box(texts::kQuitBox.text, texts::kEndCaption, true);
 
 // A game in the middle of the fight: the boss at rest at (300, 61) heading
 // right (301 after the next sweep), some damage on it, the field otherwise
@@ -260,7 +260,7 @@ TEST(EndOfGame, AContinueBoxAnsweringNeitherYesNorNoFreezesTheGame) {
     f.game.command(kCommandStart);
     f.platform.deliverFromInside = true;
     EXPECT_EQ(f.platform.log,
-              (std::vector<std::string>{box(texts::kStartText, texts::kStartCaption, false),
+              (std::vector<std::string>{box(texts::kStartBox.text, texts::kStartBox.caption, false),
                                         "settimer"}));
     f.platform.log.clear();
     f.platform.answer({kIdOk, kIdYes});

@@ -23,13 +23,15 @@ TEST(FieldTable, CoversEveryFieldOfTheRecordOnceUnderAUniqueName) {
   EXPECT_EQ(std::set<std::string>(names.begin(), names.end()).size(), names.size());
 
   // Writing each field's index through the table must reach every i32 of the
-  // record exactly once.
+  // record exactly once, in the record's order (the digest reads it so).
   GameState s;
   i32 index = 0;
   forEachField(s, [&](std::string_view, i32& value) { value = index++; });
   std::vector<i32> raw(sizeof(GameState) / sizeof(i32));
   std::memcpy(raw.data(), &s, sizeof(GameState));
   EXPECT_EQ(std::set<i32>(raw.begin(), raw.end()).size(), raw.size());
+  for (std::size_t i = 0; i < raw.size(); ++i)
+    ASSERT_EQ(raw[i], static_cast<i32>(i));
 }
 
 TEST(FieldTable, KnowsTheCanonicalNamesWithTheirStartUpValues) {

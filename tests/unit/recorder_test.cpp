@@ -15,7 +15,10 @@ namespace {
 
 class Lines final : public RecordingSink {
  public:
-  void addLine(std::string_view line) override { lines.emplace_back(line); }
+  // The header's comments are left out.
+  void addLine(std::string_view line) override {
+    if (!line.starts_with("# ")) lines.emplace_back(line);
+  }
   void replaceLastLine(std::string_view line) override { lines.back() = line; }
   std::vector<std::string> lines;
 };

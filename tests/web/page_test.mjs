@@ -4,21 +4,23 @@
 // answered No and the game going on, a stationary ship's loss and continue
 // boxes opened inside a tick and answered, the quit box answered Yes and the
 // program ended and started anew, a larger window scaling the field; and no
-// error on the page or its console. The first run also measures the page.
-// Usage: node page_test.mjs PAGE.html SPRITE_DIR SHOTS_DIR CHROMIUM
+// error on the page or its console; the session's recording, saved by the
+// link beside the menu bar, replays in the native simulator (SIM) with every
+// digest equal. The first run also measures the page.
+// Usage: node page_test.mjs PAGE.html SPRITE_DIR SHOTS_DIR CHROMIUM SIM
 import { execFileSync } from "node:child_process";
-import { mkdirSync, mkdtempSync, rmSync } from "node:fs";
+import { mkdirSync, mkdtempSync, rmSync, writeFileSync } from "node:fs";
 import { tmpdir } from "node:os";
 import { basename, dirname, join } from "node:path";
-import { pathToFileURL } from "node:url";
+import { fileURLToPath, pathToFileURL } from "node:url";
 
 import puppeteer from "puppeteer-core";
 
 import { serveFolder } from "../../app/web/serve.mjs";
 
-const [pagePath, spriteDir, shotsDir, chromium] = process.argv.slice(2);
-if (!chromium) {
-  console.error("usage: node page_test.mjs PAGE.html SPRITE_DIR SHOTS_DIR CHROMIUM");
+const [pagePath, spriteDir, shotsDir, chromium, nativeSim] = process.argv.slice(2);
+if (!nativeSim) {
+  console.error("usage: node page_test.mjs PAGE.html SPRITE_DIR SHOTS_DIR CHROMIUM SIM");
   process.exit(2);
 }
 mkdirSync(shotsDir, { recursive: true });
@@ -133,6 +135,30 @@ class Run {
   }
 }
 
+// The text a click on `selector` saves: the blob handed to the download.
+async function savedByClick(page, selector) {
+  await page.evaluate(() => {
+    const make = URL.createObjectURL.bind(URL);
+    URL.createObjectURL = (blob) => {
+      window.savedBlob = blob;
+      return make(blob);
+    };
+  });
+  await page.click(selector);
+  return page.evaluate(() => window.savedBlob?.text() ?? null);
+}
+
+// Replays a recording in the native simulator, its digests checked.
+function replayInSimulator(text, path) {
+  writeFileSync(path, text);
+  const runner = fileURLToPath(new URL("../run_scenario.cmake", import.meta.url));
+  try {
+    execFileSync("cmake", [`-DSIM=${nativeSim}`, `-DSCRIPT=${path}`, "-P", runner], { stdio: "pipe" });
+  } catch (error) {
+    check(false, `the page's recording replays another way: ${error.stdout}${error.stderr}`);
+  }
+}
+
 async function play(browser, url, prefix, report) {
   const page = await browser.newPage();
   const errors = [];
@@ -163,6 +189,8 @@ async function play(browser, url, prefix, report) {
   await run.press("ArrowRight", "ArrowRight", "ArrowRight", "ArrowRight");
   check(shipAt(await run.field("game"), 365), "four right arrows did not bring the ship back");
   await run.expectMoving("in play");
+  const soFar = await savedByClick(page, "#window .save-recording");
+  check(soFar?.includes("\nanswer ok\ncommand 302\n"), `the recording so far: ${soFar}`);
 
   await run.press("F10", "ArrowDown", "ArrowDown", "Enter");
   await run.expectBox("終了確認", "ゲームを終了しますか？", kYesNo, "quit-box");
@@ -189,11 +217,18 @@ async function play(browser, url, prefix, report) {
   await page.waitForSelector("#ended:not([hidden])", { timeout: 5000 });
   check(await page.$eval("#window", (window) => window.hidden), "the window stayed after quitting");
   await run.page("ended");
+  const recording = await savedByClick(page, "#ended .save-recording");
+  check(recording?.trimEnd().endsWith("answer yes\ncommand 303"), "the recording does not end with the quit");
+  replayInSimulator(recording, join(shotsDir, `${prefix}-recording.sim`));
   await page.click("#start-anew");
   await page.waitForFunction(() => !document.getElementById("window").hidden);
   await run.expectTitle("started anew");
 
   await page.setViewport({ width: 1600, height: 1100, deviceScaleFactor: 1 });
+  // The page lays itself out again when the resize reaches it.
+  await page.waitForFunction(
+      () => document.getElementById("field").getBoundingClientRect().width === 767 * 2,
+      { timeout: 2000 }).catch(() => {});
   const width = await page.$eval("#field", (canvas) => canvas.getBoundingClientRect().width);
   check(width === 767 * 2, `a 1600 x 1100 window shows the field ${width} px wide, not 1534`);
 

@@ -3,12 +3,20 @@
 #include <stdexcept>
 #include <string>
 
+#include "app/recorder.h"
+
 namespace vantorix::planner {
 
 void ScenarioWriter::comment(std::string_view text) {
   writeTicks();
   out_ << "# " << text << '\n';
   ++lineNumber_;
+}
+
+void ScenarioWriter::tick() {
+  ++pendingTicks_;
+  if (++ticksSinceDigest_ < kTicksPerDigest) return;
+  command("digest");
 }
 
 void ScenarioWriter::command(std::string_view line) {
@@ -24,6 +32,7 @@ void ScenarioWriter::writeTicks() {
 }
 
 void ScenarioWriter::run(std::string_view line) {
+  if (line == "digest") ticksSinceDigest_ = 0;
   out_ << line << '\n';
   std::ostringstream error;
   if (!simulator_.runLine(line, ++lineNumber_, error)) {

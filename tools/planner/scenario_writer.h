@@ -1,7 +1,7 @@
 // A scenario script written line by line: each line is run through the
 // simulator as it is written, and what the simulator prints follows it as
 // the script's expected output ("#> " lines). Runs of ticks are merged into
-// one "tick N" line.
+// one "tick N" line, and every 64 ticks a digest follows, as in a recording.
 #pragma once
 
 #include <ostream>
@@ -18,7 +18,7 @@ class ScenarioWriter {
 
   void comment(std::string_view text);
   // One timer message; written with the ticks next to it as "tick N".
-  void tick() { ++pendingTicks_; }
+  void tick();
   // Any other command, run at once. Throws std::runtime_error with the
   // simulator's message if the line stops the run.
   void command(std::string_view line);
@@ -35,6 +35,7 @@ class ScenarioWriter {
   sim::Simulator simulator_;
   long lineNumber_ = 0;
   long pendingTicks_ = 0;
+  int ticksSinceDigest_ = 0;
 };
 
 }  // namespace vantorix::planner

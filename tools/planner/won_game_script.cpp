@@ -18,7 +18,8 @@ constexpr std::string_view kHeader[] = {
     "fires whenever a press queues the next shot, stands where that shot will meet",
     "the boss, and takes only moves that leave a way out of whatever comes next. No",
     "field is poked. The ship is never hit (a loss would open the continue box,",
-    "which has no answer queued here and stops the run with an error).",
+    "which has no answer queued here and stops the run with an error). With its",
+    "digests every 64 ticks it is a recording too: vantorix --replay plays it.",
 };
 
 // A look at the state after a tick of the timeline.
@@ -46,6 +47,7 @@ void writeWonGame(const Plan& plan, std::ostream& out) {
   ScenarioWriter script(out);
   for (std::string_view line : kHeader)
     script.comment(line);
+  script.command("answer ok");
   script.command("command 302");
   for (std::size_t i = 0; i < plan.size(); ++i) {
     for (int key : plan[i]) {
@@ -63,12 +65,14 @@ void writeWonGame(const Plan& plan, std::ostream& out) {
   }
   script.command("get bossHits lifeIcon1Y lifeIcon2Y lostFirstLife");
   script.comment("The 126th notch: the win box, then the title.");
+  script.command("answer ok");
   script.command("events on");
   script.command("tick");
   script.command("events off");
   script.command("get tickCount bossHits bossY playerX playerY");
   script.command("run 10");
   script.command("get tickCount");
+  script.command("digest");
   if (script.state().tickCount != 0) throw std::runtime_error("the plan's last tick is no win");
 }
 

@@ -64,6 +64,7 @@ void Simulator::afterMessage() {
 }
 
 void Simulator::writeFrame(std::string_view path) {
+  if (!writeFrames_) return;
   frame_.clear();  // the erase with the window's black brush
   game_.paint(frame_);
   if (!writeBmpFile(std::string(path), frame_)) {

@@ -36,6 +36,10 @@ class Simulator {
   using MessageObserver = std::function<bool(const GameState&)>;
   void observeMessages(MessageObserver observer) { observer_ = std::move(observer); }
 
+  // With false, frame lines are checked but write no file: for reading a
+  // script through that was not written for this machine.
+  void writeFrames(bool on) { writeFrames_ = on; }
+
   // True once the program has posted its quit message, or an observer has
   // ended the run: nothing more runs.
   bool ended() const { return stopped_ || platform_.quitCode().has_value(); }
@@ -56,6 +60,7 @@ class Simulator {
   PixelCanvas frame_;  // the client area the frame command paints into
   MessageObserver observer_;
   bool stopped_ = false;
+  bool writeFrames_ = true;
 };
 
 }  // namespace vantorix::sim

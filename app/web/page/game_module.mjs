@@ -88,6 +88,11 @@ export class GameModule {
     return this.#string(this.#exports.textAddress(id), this.#exports.textLength(id));
   }
 
+  // The session's recording so far: a script the simulator replays.
+  recording() {
+    return this.#string(this.#exports.recordingAddress(), this.#exports.recordingLength());
+  }
+
   // The menu command of a menu item's word.
   textCommand(id) {
     return this.#exports.textCommand(id);

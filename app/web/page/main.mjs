@@ -29,7 +29,8 @@ class Page {
     this.#game?.timer();
   });
   #menu = null;
-  #game = null;  // the running program's module; null once it has ended
+  #game = null;      // the running program's module; null once it has ended
+  #recorded = null;  // the module of the latest session, ended or not
 
   constructor(compiled) {
     this.#compiled = compiled;
@@ -50,6 +51,12 @@ class Page {
     document.getElementById("start-anew").addEventListener("click", () => {
       this.start().catch(showFault);
     });
+    for (const link of document.querySelectorAll(".save-recording")) {
+      link.addEventListener("click", (event) => {
+        event.preventDefault();
+        if (this.#recorded !== null) saveRecording(this.#recorded.recording());
+      });
+    }
   }
 
   async start() {
@@ -63,6 +70,7 @@ class Page {
       fault: (error) => this.#fault(error),
     });
     this.#game = game;
+    this.#recorded = game;
     this.#menu ??= new Menu(document.getElementById("menu-bar"), game.text(PageText.menu),
                             [PageText.start, PageText.quit].map((id) => ({
                               text: game.text(id),
@@ -110,6 +118,20 @@ class Page {
     const virtualKey = virtualKeyOf(event);
     if (virtualKey !== 0) this.#game.keyDown(virtualKey);
   }
+}
+
+// Saves the text as a file named for the moment, as a download.
+function saveRecording(text) {
+  const pad = (n) => String(n).padStart(2, "0");
+  const now = new Date();
+  const stamp = `${now.getFullYear()}${pad(now.getMonth() + 1)}${pad(now.getDate())}-` +
+                `${pad(now.getHours())}${pad(now.getMinutes())}${pad(now.getSeconds())}`;
+  const link = document.createElement("a");
+  link.href = URL.createObjectURL(new Blob([text], { type: "text/plain" }));
+  link.download = `vantorix-${stamp}.sim`;
+  link.click();
+  // Kept a while: the download reads it after this returns.
+  setTimeout(() => URL.revokeObjectURL(link.href), 60000);
 }
 
 function showFault(error) {

@@ -138,7 +138,7 @@ TEST(SdlMessageBox, KeysAndClicksAnswerAsOnWindows) {
        kYes},
   };
   for (const auto& c : cases) {
-    MessageBox box(texts::kQuitText, texts::kEndCaption, c.buttons);
+    MessageBox box(texts::kQuitBox.text, texts::kEndCaption, c.buttons);
     play(box, c.steps);
     EXPECT_EQ(box.answer(), c.answer) << c.what;
     EXPECT_EQ(box.focused(), c.focused) << c.what;
@@ -146,7 +146,7 @@ TEST(SdlMessageBox, KeysAndClicksAnswerAsOnWindows) {
 }
 
 TEST(SdlMessageBox, APressedButtonShowsOnlyWhileThePointerIsOnIt) {
-  MessageBox box(texts::kQuitText, texts::kEndCaption, BoxButtons::kYesNo);
+  MessageBox box(texts::kQuitBox.text, texts::kEndCaption, BoxButtons::kYesNo);
   play(box, {press(kNo)});
   EXPECT_EQ(box.pressed(), kNo);
   play(box, {move(kBeside)});
@@ -162,11 +162,11 @@ TEST(SdlMessageBox, EveryBoxFitsCentredOnTheField) {
     std::string_view text, caption;
     BoxButtons buttons;
   } boxes[] = {
-      {texts::kStartText, texts::kStartCaption, BoxButtons::kOk},
-      {texts::kQuitText, texts::kEndCaption, BoxButtons::kYesNo},
-      {texts::kWinText, texts::kEndCaption, BoxButtons::kOk},
-      {texts::kLossText, texts::kEndCaption, BoxButtons::kOk},
-      {texts::kContinueText, texts::kContinueCaption, BoxButtons::kYesNo},
+      {texts::kStartBox.text, texts::kStartBox.caption, BoxButtons::kOk},
+      {texts::kQuitBox.text, texts::kEndCaption, BoxButtons::kYesNo},
+      {texts::kWinBox.text, texts::kEndCaption, BoxButtons::kOk},
+      {texts::kLossBox.text, texts::kEndCaption, BoxButtons::kOk},
+      {texts::kContinueBox.text, texts::kContinueBox.caption, BoxButtons::kYesNo},
   };
   for (const auto& b : boxes) {
     const MessageBox box(b.text, b.caption, b.buttons);
