@@ -40,15 +40,7 @@ fail() {
   exit 1
 }
 
-wait_for() { # tries (tenths of a second), command...
-  local tries=$1
-  shift
-  for ((i = 0; i < tries; i++)); do
-    "$@" && return 0
-    sleep 0.1
-  done
-  return 1
-}
+source "$(dirname "$0")/../e2e/x_server.sh"
 
 state() { dpkg-query -W -f='${db:Status-Status}' vantorix 2>/dev/null; }
 before=$(state)
@@ -70,10 +62,7 @@ read -ra command <<<"$exec_line"
 [ "$("${command[0]}" --version)" = "vantorix $version" ] ||
   fail "'${command[0]} --version' does not print 'vantorix $version'"
 
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-wait_for 100 test -s "$work/display" || fail "Xvfb did not start"
-export DISPLAY=:$(head -n1 "$work/display")
+start_x_server "$work" 1280x800 || fail "Xvfb did not start"
 unset SDL_VIDEODRIVER VANTORIX_ALLOW_HEADLESS VANTORIX_PACING_REPORT
 
 "${command[@]}" 2>"$work/game.log" &
