@@ -4,6 +4,9 @@
 #include <array>
 #include <cstddef>
 #include <cstring>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "game/field_table.h"
 
@@ -13,22 +16,22 @@ namespace {
 
 constexpr std::size_t kFieldCount = sizeof(GameState) / sizeof(i32);
 
-// The fields' numbers in the record, sorted by the bytes of their names:
-// worked out while compiling, so the digest needs no names at run time.
-constexpr auto kRecordOrderByName = [] {
-  std::array<FieldName, kFieldCount> names{};
-  std::size_t count = 0;
-  forEachField(kStartState, [&](std::string_view name, const i32&) {
-    if (count < kFieldCount) names[count++] << name;
-  });
-  std::array<std::uint16_t, kFieldCount> order{};
-  for (std::size_t i = 0; i < order.size(); ++i)
-    order[i] = static_cast<std::uint16_t>(i);
-  // char_traits<char> compares bytes as unsigned.
-  std::sort(order.begin(), order.end(),
-            [&](std::uint16_t a, std::uint16_t b) { return names[a].view() < names[b].view(); });
+// The fields' numbers in the record, sorted by the bytes of their names; the
+// names never change, so this is worked out once.
+const std::array<std::uint16_t, kFieldCount>& recordOrderByName() {
+  static const auto order = [] {
+    std::vector<std::pair<std::string, std::uint16_t>> fields;
+    forEachField(kStartState, [&](std::string_view name, const i32&) {
+      fields.emplace_back(name, static_cast<std::uint16_t>(fields.size()));
+    });
+    std::sort(fields.begin(), fields.end());  // char_traits<char> compares bytes as unsigned
+    std::array<std::uint16_t, kFieldCount> sorted{};
+    for (std::size_t i = 0; i < sorted.size() && i < fields.size(); ++i)
+      sorted[i] = fields[i].second;
+    return sorted;
+  }();
   return order;
-}();
+}
 
 }  // namespace
 
@@ -37,7 +40,7 @@ constexpr auto kRecordOrderByName = [] {
 std::uint64_t digest(const GameState& s) {
   const auto* record = reinterpret_cast<const unsigned char*>(&s);
   std::uint64_t hash = 0xcbf29ce484222325u;
-  for (const std::uint16_t field : kRecordOrderByName) {
+  for (const std::uint16_t field : recordOrderByName()) {
     std::int32_t value = 0;
     std::memcpy(&value, record + field * sizeof(i32), sizeof value);
     const auto bits = static_cast<std::uint32_t>(value);

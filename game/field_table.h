@@ -17,12 +17,12 @@ class FieldName {
  public:
   static constexpr std::size_t kCapacity = 48;
 
-  constexpr FieldName& operator<<(std::string_view part) {
+  FieldName& operator<<(std::string_view part) {
     for (char c : part)
       push(c);
     return *this;
   }
-  constexpr FieldName& operator<<(int number) {
+  FieldName& operator<<(int number) {
     char digits[12];
     int count = 0;
     unsigned value = static_cast<unsigned>(number);
@@ -34,10 +34,10 @@ class FieldName {
       push(digits[--count]);
     return *this;
   }
-  constexpr std::string_view view() const { return {text_.data(), size_}; }
+  std::string_view view() const { return {text_.data(), size_}; }
 
  private:
-  constexpr void push(char c) {
+  void push(char c) {
     if (size_ < kCapacity) text_[size_++] = c;
   }
   std::array<char, kCapacity> text_{};
@@ -64,7 +64,7 @@ inline constexpr std::array<std::string_view, kBossBulletCount> kBossBulletNames
 // Calls visit(std::string_view name, i32& value) for every field, in the order
 // of the record. State is GameState or const GameState.
 template <class State, class Visit>
-constexpr void forEachField(State& s, Visit&& visit) {
+void forEachField(State& s, Visit&& visit) {
   auto field = [&](auto& value, auto... parts) {
     FieldName name;
     (name << ... << parts);
