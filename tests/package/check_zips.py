@@ -49,7 +49,7 @@ if files:
     if f'<footer id="about" class="about">Vantorix {version}</footer>' not in html:
         failures.append("the page's footer does not show 'Vantorix VERSION'")
     outside = [url for url in re.findall(r'(?:src|href)="([^"]*)"', html)
-               if not url.startswith("data:")]
+               if not url.startswith(("data:", "#"))]
     if outside:
         failures.append(f"the page refers to files outside itself: {outside}")
 
