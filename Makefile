@@ -2,13 +2,15 @@
 #   make play      installs what is missing, builds and starts the game (SDL2)
 #   make play-web  the same as one web page, served on 127.0.0.1
 #   make test      installs what is missing, builds everything, runs every test
+#   make package   the Debian package, the Windows zip and the web zip
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 WIN32_EXE := $(CURDIR)/build/mingw/app/win32/vantorix.exe
 WEB_DIR := $(CURDIR)/build/web
 WEB_TEST_MODULES := tests/web/node_modules/.package-lock.json
+PACKAGES_DIR := $(CURDIR)/build/packages
 
-.PHONY: play play-web test test-dev test-asan test-web-ready windows web sim plan-won-game \
-        bench fuzz soak format clean
+.PHONY: play play-web test test-dev test-asan test-web-ready windows web package sim \
+        plan-won-game bench fuzz soak format clean
 
 # Each target installs what its purpose needs (tools/install-deps.sh has the lists).
 DEPS = @tools/install-deps.sh
@@ -30,6 +32,7 @@ test:
 	$(DEPS) test
 	$(MAKE) windows
 	$(MAKE) test-web-ready
+	$(MAKE) package
 	$(MAKE) fuzz FUZZ_SECONDS=60
 	$(MAKE) test-dev test-asan
 
@@ -39,11 +42,12 @@ windows:
 	cmake --preset mingw
 	cmake --build --preset mingw -j $(JOBS)
 
-# The native tree's tests: test-dev also plays the Windows program under Wine
-# and tests the page, where those were built; test-asan runs the same tests
-# under AddressSanitizer and UndefinedBehaviorSanitizer.
+# The native tree's tests: test-dev also plays the Windows program under Wine,
+# tests the page and checks the packages, where those were built; test-asan
+# runs the same tests under AddressSanitizer and UndefinedBehaviorSanitizer.
 PRESET_OPTIONS_dev = $(if $(wildcard $(WIN32_EXE)),-DVANTORIX_WIN32_EXE=$(WIN32_EXE)) \
-  $(if $(wildcard $(WEB_DIR)/vantorix.html),-DVANTORIX_WEB_DIR=$(WEB_DIR))
+  $(if $(wildcard $(WEB_DIR)/vantorix.html),-DVANTORIX_WEB_DIR=$(WEB_DIR)) \
+  $(if $(wildcard $(PACKAGES_DIR)/*.deb),-DVANTORIX_PACKAGES_DIR=$(PACKAGES_DIR))
 test-dev test-asan: test-%:
 	cmake --preset $* $(PRESET_OPTIONS_$*)
 	cmake --build --preset $* -j $(JOBS)
@@ -54,6 +58,18 @@ web:
 	$(DEPS) web
 	cmake --preset web
 	cmake --build --preset web -j $(JOBS) --target vantorix-page
+
+# The packages players install from, written into build/packages: the
+# Debian package of the SDL program (preset package, cpack), and zips of the
+# Windows program and of the web page.
+package:
+	$(DEPS) package
+	$(MAKE) windows web
+	cmake --preset package -DVANTORIX_WIN32_EXE=$(WIN32_EXE) -DVANTORIX_WEB_DIR=$(WEB_DIR)
+	cmake --build --preset package -j $(JOBS) \
+	  --target vantorix vantorix_compressed_docs vantorix-windows-zip vantorix-web-zip
+	cd build/package && cpack
+	@ls -l $(PACKAGES_DIR)/*.deb $(PACKAGES_DIR)/*.zip
 
 # What test-dev's web tests need: the whole web build (the page and the
 # simulator for node) and puppeteer-core as its lock file pins it.

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian/Ubuntu packages that one or more purposes need, if any
 # are missing. Runs apt-get as root, or through sudo.
-# Usage: install-deps.sh PURPOSE...   (play, unit, test, bench, fuzz, windows, web)
+# Usage: install-deps.sh PURPOSE...   (play, unit, test, bench, fuzz, windows, web, package)
 set -euo pipefail
 
 # One list per purpose; a purpose may name another with '@', and PACKAGE/COMMAND
@@ -16,15 +16,20 @@ declare -A needs=(
   # binaryen's wasm-opt, and node to pack the page (and serve it).
   [web]="cmake make g++ clang-14 lld-14 wasi-libc libc++-14-dev-wasm32 libc++abi-14-dev-wasm32
          libclang-rt-14-dev-wasm32 binaryen nodejs/node"
+  # The packages: the Windows and web builds for the zips, and dpkg-shlibdeps
+  # and file for CPack's Debian package.
+  [package]="@play @windows @web dpkg-dev file"
   # A native build with its unit tests (the dev and asan presets).
   [unit]="@play libgtest-dev libgmock-dev"
   # Everything make test runs: the unit and scenario tests, the style check,
   # the fuzzer, the end-to-end runs of both programs (Xvfb, and Wine with
-  # Japanese fonts for the Windows boxes), and the web page under node and in
-  # Chromium (npm fetches its driver).
-  [test]="@unit @windows @fuzz @web clang-format
+  # Japanese fonts for the Windows boxes), the web page under node and in
+  # Chromium (npm fetches its driver), and the packages through their
+  # validators and lintian.
+  [test]="@unit @windows @fuzz @web @package clang-format
           xvfb xdotool x11-utils imagemagick python3
-          wine wine64 fonts-vlgothic xfonts-base chromium npm/npm"
+          wine wine64 fonts-vlgothic xfonts-base chromium npm/npm
+          desktop-file-utils appstream lintian"
 )
 
 [ $# -gt 0 ] || { echo "usage: install-deps.sh PURPOSE... (${!needs[*]})" >&2; exit 2; }
@@ -56,5 +61,7 @@ echo "Installing: ${missing[*]}"
 as_root=()
 [ "$(id -u)" -eq 0 ] || as_root=(sudo)
 export DEBIAN_FRONTEND=noninteractive
-"${as_root[@]}" apt-get update -qq
-"${as_root[@]}" apt-get install -y -qq "${missing[@]}" >/dev/null
+# Another apt or dpkg at work holds the lock: wait for it.
+apt=("${as_root[@]}" apt-get -o DPkg::Lock::Timeout=600)
+"${apt[@]}" update -qq
+"${apt[@]}" install -y -qq "${missing[@]}" >/dev/null

@@ -1,7 +1,8 @@
 // Packs the page into one self-contained file: the HTML with its CSS, its
 // script modules bundled into one inline module (a page opened from disk may
 // load nothing else), the game's module gzip-compressed as base64, and the
-// icon. Usage: node make_page.mjs PAGE_DIR MODULE.wasm ICON.ico OUTPUT.html
+// icon, with the project's version in its footer.
+// Usage: node make_page.mjs PAGE_DIR MODULE.wasm ICON.ico VERSION OUTPUT.html
 import { readFileSync, renameSync, writeFileSync } from "node:fs";
 import { basename, join } from "node:path";
 import { gzipSync } from "node:zlib";
@@ -85,8 +86,10 @@ function windowTitle(wasm) {
 const escapeHtml = (text) =>
   text.replace(/&/g, "&amp;").replace(/</g, "&lt;").replace(/>/g, "&gt;").replace(/"/g, "&quot;");
 
-const [pageDir, modulePath, iconPath, outputPath] = process.argv.slice(2);
-if (!outputPath) fail("usage: node make_page.mjs PAGE_DIR MODULE.wasm ICON.ico OUTPUT.html");
+const [pageDir, modulePath, iconPath, version, outputPath] = process.argv.slice(2);
+if (!outputPath) {
+  fail("usage: node make_page.mjs PAGE_DIR MODULE.wasm ICON.ico VERSION OUTPUT.html");
+}
 
 const read = (path) => {
   try {
@@ -101,6 +104,7 @@ if (/<\/script/i.test(script)) fail("a script may not contain the text </script"
 
 const parts = {
   title: escapeHtml(windowTitle(wasm)),
+  version: escapeHtml(version),
   icon: `data:image/x-icon;base64,${read(iconPath).toString("base64")}`,
   style: read(join(pageDir, "page.css")).toString("utf8"),
   module: gzipSync(wasm, { level: 9 }).toString("base64").replace(/.{1,100}/g, "$&\n"),

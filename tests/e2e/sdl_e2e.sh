@@ -55,25 +55,9 @@ fail() {
   exit 1
 }
 
-# Runs a check every 0.1 s until it holds, at most $1 times.
-wait_for() {
-  local tries=$1
-  shift
-  for ((i = 0; i < tries; i++)); do
-    "$@" && return 0
-    sleep 0.1
-  done
-  return 1
-}
-
 # ---- a private X server, and an environment without a locale ---------------
-# -noreset: the server would otherwise start afresh whenever its last client
-# leaves, racing the next run's connection.
-Xvfb -displayfd 3 -screen 0 1600x1100x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-wait_for 100 test -s "$work/display" || fail "Xvfb did not start"
-DISPLAY=:$(head -n1 "$work/display")
-export DISPLAY
+source "$here/x_server.sh"
+start_x_server "$work" 1600x1100 || fail "Xvfb did not start"
 unset LANG LC_ALL LC_CTYPE LC_MESSAGES SDL_VIDEODRIVER SDL_RENDER_DRIVER \
   VANTORIX_ALLOW_HEADLESS VANTORIX_PACING_REPORT VANTORIX_SDL_RENDERER
 # The shell's sanitizer build may run this: SDL and X keep some memory to the end.

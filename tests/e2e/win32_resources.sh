@@ -1,16 +1,16 @@
 #!/usr/bin/env bash
 # Looks inside the cross-built Windows program: one self-contained GUI
 # executable carrying the game menu, the sixteen 24-bit sprite bitmaps in
-# their sizes, and the 32 x 32, 16-colour icon.
+# their sizes, the 32 x 32, 16-colour icon, and the project's version.
 #
-#   win32_resources.sh EXE WINDRES OBJDUMP
+#   win32_resources.sh EXE WINDRES OBJDUMP VERSION
 set -euo pipefail
 
-if [[ $# -ne 3 ]]; then
-  echo "usage: $0 EXE WINDRES OBJDUMP" >&2
+if [[ $# -ne 4 ]]; then
+  echo "usage: $0 EXE WINDRES OBJDUMP VERSION" >&2
   exit 2
 fi
-exe=$1 windres=$2 objdump=$3
+exe=$1 windres=$2 objdump=$3 version=$4
 [[ -f $exe ]] || { echo "FAIL: no program at $exe" >&2; exit 1; }
 
 failures=0
@@ -85,8 +85,16 @@ done
 icon=$(awk '/^"ICON1.ICO" 14 / {on = 1} on && /Element no/ {print; exit}' <<<"$dump")
 [[ $icon == *'"\040\040\020\000"'* ]] || fail "icon1.ico is not one 32 x 32, 16-colour picture: ${icon:-missing}"
 
+# The version resource names the product and its version, as numbers too.
+for value in '"ProductName", "Vantorix"' "\"ProductVersion\", \"$version\"" \
+  "\"FileVersion\", \"$version\"" '"OriginalFilename", "vantorix.exe"'; do
+  grep -Fq "VALUE $value" <<<"$dump" || fail "the version resource lacks $value"
+done
+numbers=$(tr . ' ' <<<"$version.0.0.0" | awk '{ printf "%d, %d, %d, %d", $1, $2, $3, $4 }')
+grep -Fxq " FILEVERSION $numbers" <<<"$dump" || fail "the file version is not $numbers"
+
 if ((failures > 0)); then
   echo "$failures check(s) failed for $exe"
   exit 1
 fi
-echo "ok: GUI program without extra DLLs, menu, 16 bitmaps and icon as expected"
+echo "ok: GUI program without extra DLLs, menu, 16 bitmaps, icon and version $version as expected"

@@ -248,5 +248,27 @@ TEST_F(SpritegenRun, RefusesTheSameBitmapTwiceAndAPictureLoop) {
       << err;
 }
 
+TEST_F(SpritegenRun, WritesEachIconSideAsAPngAndRefusesASideNotAMultiple) {
+  const std::string icon = write("i.sprite", "size 32 32\nicon i.ico\nfill 0 0 1 1 ff0000\n");
+  const std::string bitmaps = write(
+      "b.sprite", "size 1 1\n" + [] {
+        std::string lines;
+        for (int n = 1; n <= kSpriteCount; ++n)
+          lines += "bitmap MYBP" + std::to_string(n) + "\n";
+        return lines;
+      }());
+  std::string err;
+  ASSERT_EQ(run({"--icon-png", "64", icon, bitmaps}, err), 0) << err;
+  std::ifstream png(dir_ / "out" / "i-64.png", std::ios::binary);
+  std::string header(24, '\0');
+  ASSERT_TRUE(png.read(header.data(), 24));
+  EXPECT_EQ(header.substr(12, 12), std::string("IHDR\0\0\0\x40\0\0\0\x40", 12));
+
+  EXPECT_EQ(run({"--icon-png", "48", icon, bitmaps}, err), 2);
+  EXPECT_NE(err.find("--icon-png wants a whole multiple of 32 up to 1024, not '48'"),
+            std::string::npos)
+      << err;
+}
+
 }  // namespace
 }  // namespace vantorix

@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "render/bmp_encoder.h"
+#include "tools/spritegen/picture_source.h"
+#include "tools/spritegen/png_encoder.h"
 
 namespace vantorix::spritegen {
 
@@ -19,7 +21,7 @@ std::vector<std::uint8_t> encodeBmp(const Canvas& canvas) {
 }
 
 std::optional<std::vector<std::uint8_t>> encodeIcon(const Canvas& canvas) {
-  constexpr int kSide = 32;
+  constexpr int kSide = kIconSide;
   if (canvas.width() != kSide || canvas.height() != kSide) return std::nullopt;
   std::vector<Rgb> palette{kBlack};  // index 0 also under every transparent pixel
   std::vector<std::uint8_t> indices;
@@ -72,6 +74,21 @@ std::optional<std::vector<std::uint8_t>> encodeIcon(const Canvas& canvas) {
     }
   }
   return out;
+}
+
+std::vector<std::uint8_t> encodeScaledPng(const Canvas& canvas, int scale) {
+  const int width = canvas.width() * scale;
+  const int height = canvas.height() * scale;
+  std::vector<std::uint8_t> rgba;
+  rgba.reserve(static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 4);
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      const bool painted = canvas.painted(x / scale, y / scale);
+      const Rgb c = painted ? canvas.colour(x / scale, y / scale) : kBlack;
+      rgba.insert(rgba.end(), {c.r, c.g, c.b, static_cast<std::uint8_t>(painted ? 255 : 0)});
+    }
+  }
+  return encodePng(width, height, rgba);
 }
 
 std::string spriteTableSource(const std::array<const Canvas*, kSpriteCount>& sprites) {

@@ -1,5 +1,5 @@
-// The file forms of a painted picture: the 24-bit bitmap, the 16-colour icon,
-// and the C++ table the game links in.
+// The file forms of a painted picture: the 24-bit bitmap, the 16-colour icon
+// and its enlarged PNGs, and the C++ table the game links in.
 #pragma once
 
 #include <array>
@@ -20,6 +20,10 @@ std::vector<std::uint8_t> encodeBmp(const Canvas& canvas);
 // transparent. Nullopt if the picture is not 32 x 32 or has more than 16
 // colours (black included, which transparency needs).
 std::optional<std::vector<std::uint8_t>> encodeIcon(const Canvas& canvas);
+
+// The picture as a PNG, each pixel a scale x scale block (no smoothing), the
+// unpainted ones transparent.
+std::vector<std::uint8_t> encodeScaledPng(const Canvas& canvas, int scale);
 
 // A C++ source defining vantorix::spriteImage for the sixteen pictures, in
 // order MYBP1..MYBP16, pixels top-down in blue, green, red order.

@@ -147,7 +147,10 @@ class Parser {
     if (!plain || name.size() < 5 || name.substr(name.size() - 4) != ".ico") {
       fail(line, "an icon is a plain file name ending in .ico, not '" + name + "'");
     }
-    if (source_.width != 32 || source_.height != 32) fail(line, "an icon must be 32 x 32");
+    if (source_.width != kIconSide || source_.height != kIconSide) {
+      fail(line,
+           "an icon must be " + std::to_string(kIconSide) + " x " + std::to_string(kIconSide));
+    }
     source_.outputs.push_back(Output{line, IconOutput{name}});
   }
 

@@ -63,6 +63,9 @@ struct BitmapOutput {
   std::vector<std::pair<std::string, Rgb>> overrides;  // colour name, replacement
 };
 
+// Every icon is painted this size; its PNGs are whole multiples of it.
+inline constexpr int kIconSide = 32;
+
 struct IconOutput {
   std::string fileName;
 };

@@ -14,12 +14,16 @@
 #include "tools/spritegen/painter.h"
 #include "tools/spritegen/picture_source.h"
 #include "tools/spritegen/source_error.h"
+#include "tools/spritegen/tokens.h"
 
 namespace vantorix::spritegen {
 
 namespace {
 
 namespace fs = std::filesystem;
+
+// Far above any desktop's largest icon.
+constexpr int kMaxIconPngSide = 32 * kIconSide;
 
 std::string bitmapName(int number) {
   return std::string(ResourceName(static_cast<Sprite>(number)).view());
@@ -33,7 +37,8 @@ struct Painted {
 
 class Run {
  public:
-  explicit Run(fs::path outputDir) : outputDir_(std::move(outputDir)) {}
+  Run(fs::path outputDir, std::vector<int> iconPngSides)
+      : outputDir_(std::move(outputDir)), iconPngSides_(std::move(iconPngSides)) {}
 
   void addSource(const std::string& file) {
     const auto text = readFile(file);
@@ -78,6 +83,11 @@ class Run {
                           "an icon must be 32 x 32 with at most 16 colours, black included");
       }
       save(name, *bytes);
+      const std::string stem = fs::path(name).stem().string();
+      for (const int side : iconPngSides_) {
+        save(stem + "-" + std::to_string(side) + ".png",
+             encodeScaledPng(painted->canvas, side / kIconSide));
+      }
     }
     save(kSpriteTableFile, spriteTableSource(sprites));
     if (lettering_) {
@@ -105,6 +115,7 @@ class Run {
   }
 
   fs::path outputDir_;
+  std::vector<int> iconPngSides_;
   FontCache fonts_;
   std::array<std::optional<Painted>, kSpriteCount> bitmaps_;
   std::map<std::string, std::optional<Painted>> icons_;
@@ -114,17 +125,36 @@ class Run {
 }  // namespace
 
 int runSpritegen(const std::vector<std::string>& arguments, std::ostream& err) {
-  const bool lettering = arguments.size() > 2 && arguments[1] == kLetteringOption;
-  const std::size_t firstSource = lettering ? 3 : 1;
-  if (arguments.size() <= firstSource) {
-    err << "usage: vantorix-spritegen OUTPUT_DIR [" << kLetteringOption << " FONT] SOURCE...\n";
+  std::optional<std::string> lettering;
+  std::vector<int> iconPngSides;
+  std::size_t next = 1;
+  for (; next + 1 < arguments.size(); next += 2) {
+    const std::string& option = arguments[next];
+    const std::string& value = arguments[next + 1];
+    if (option == kLetteringOption) {
+      lettering = value;
+    } else if (option == kIconPngOption) {
+      const auto side = parseInt(value, kIconSide, kMaxIconPngSide);
+      if (!side || *side % kIconSide != 0) {
+        err << "vantorix-spritegen: " << kIconPngOption << " wants a whole multiple of "
+            << kIconSide << " up to " << kMaxIconPngSide << ", not '" << value << "'\n";
+        return 2;
+      }
+      iconPngSides.push_back(*side);
+    } else {
+      break;
+    }
+  }
+  if (next >= arguments.size() || arguments[next].starts_with("--")) {
+    err << "usage: vantorix-spritegen OUTPUT_DIR [" << kLetteringOption << " FONT] ["
+        << kIconPngOption << " SIDE]... SOURCE...\n";
     return 2;
   }
   try {
-    Run run(arguments[0]);
-    if (lettering) run.setLettering(arguments[2]);
-    for (std::size_t i = firstSource; i < arguments.size(); ++i)
-      run.addSource(arguments[i]);
+    Run run(arguments[0], std::move(iconPngSides));
+    if (lettering) run.setLettering(*lettering);
+    for (; next < arguments.size(); ++next)
+      run.addSource(arguments[next]);
     run.write();
     return 0;
   } catch (const SourceError& e) {

@@ -22,6 +22,7 @@ class Page {
   #report = PacingReport.fromLocation(location);
   #boxes = new MessageBoxes(document);
   #screen = new Screen(document.getElementById("field"), document.getElementById("menu-bar"),
+                       document.getElementById("about"),
                        (milliseconds) => this.#report.painted(milliseconds));
   #clock = new Clock((lateness) => {
     this.#report.tick(lateness);

@@ -1,21 +1,24 @@
 // The game window's client area: a canvas of the field's size whose pixels
 // the module paints, shown whole at each display frame that follows a
 // repaint request, and scaled by the largest whole factor of device pixels
-// that the page has room for (never below 1), black around it.
+// that the page has room for beside the menu bar and the footer (never below
+// 1), black around it.
 
 export class Screen {
   #canvas;
   #context;
   #menuBar;
+  #footer;
   #module = null;
   #frameRequested = false;
   #onPainted;
 
   // `onPainted(milliseconds)` hears how long each paint took.
-  constructor(canvas, menuBar, onPainted) {
+  constructor(canvas, menuBar, footer, onPainted) {
     this.#canvas = canvas;
     this.#context = canvas.getContext("2d", { alpha: false });
     this.#menuBar = menuBar;
+    this.#footer = footer;
     this.#onPainted = onPainted;
     const window = canvas.ownerDocument.defaultView;
     window.addEventListener("resize", () => this.fit());
@@ -41,7 +44,8 @@ export class Screen {
     const window = this.#canvas.ownerDocument.defaultView;
     const ratio = window.devicePixelRatio || 1;
     const roomWidth = window.innerWidth * ratio;
-    const roomHeight = (window.innerHeight - this.#menuBar.offsetHeight) * ratio;
+    const roomHeight =
+        (window.innerHeight - this.#menuBar.offsetHeight - this.#footer.offsetHeight) * ratio;
     const { width, height } = this.#canvas;
     const scale = Math.max(1, Math.floor(Math.min(roomWidth / width, roomHeight / height)));
     this.#canvas.style.width = `${(width * scale) / ratio}px`;

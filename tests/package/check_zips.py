@@ -1,0 +1,60 @@
+"""The Windows and web zips: exactly their files, each as built, the text of
+how to play in Windows line ends, the page with the version in its footer and
+no reference outside itself.
+
+Usage: check_zips.py VERSION WINDOWS_ZIP WINDOWS_EXE WEB_ZIP PAGE
+"""
+import re
+import sys
+import zipfile
+
+version, windows_zip, windows_exe, web_zip, page = sys.argv[1:]
+failures = []
+
+
+def contents(path, names):
+    with zipfile.ZipFile(path) as archive:
+        listed = sorted(archive.namelist())
+        if listed != sorted(names):
+            failures.append(f"{path} holds {listed}, not {sorted(names)}")
+            return {}
+        if archive.testzip() is not None:
+            failures.append(f"{path} has a damaged member")
+        return {name: archive.read(name) for name in names}
+
+
+def same(path, stored, name):
+    with open(path, "rb") as built:
+        if stored != built.read():
+            failures.append(f"{name} is not {path} as built")
+
+
+files = contents(windows_zip, ["vantorix.exe", "how-to-play.txt"])
+if files:
+    same(windows_exe, files["vantorix.exe"], "vantorix.exe")
+    text = files["how-to-play.txt"]
+    if not text.startswith(b"\xef\xbb\xbf" + f"Vantorix {version}\r\n".encode()):
+        failures.append("how-to-play.txt does not open with its mark and 'Vantorix VERSION'")
+    if re.search(rb"(?<!\r)\n", text) or not text.endswith(b"\r\n"):
+        failures.append("how-to-play.txt has lines that do not end in CRLF")
+    try:
+        text.decode("utf-8")
+    except UnicodeDecodeError as error:
+        failures.append(f"how-to-play.txt is not UTF-8: {error}")
+
+files = contents(web_zip, ["index.html"])
+if files:
+    same(page, files["index.html"], "index.html")
+    html = files["index.html"].decode("utf-8")
+    if f'<footer id="about" class="about">Vantorix {version}</footer>' not in html:
+        failures.append("the page's footer does not show 'Vantorix VERSION'")
+    outside = [url for url in re.findall(r'(?:src|href)="([^"]*)"', html)
+               if not url.startswith(("data:", "#"))]
+    if outside:
+        failures.append(f"the page refers to files outside itself: {outside}")
+
+for failure in failures:
+    print(f"FAIL: {failure}")
+if failures:
+    sys.exit(1)
+print("ok: the Windows zip holds vantorix.exe and how-to-play.txt, the web zip index.html")
