@@ -23,10 +23,11 @@ std::int32_t addressOf(const void* p) {
 }
 
 // The page's words by number: 0 the window title, 1 the menu, 2 and 3 its
-// items.
-constexpr std::array<std::string_view, 4> kPageTexts{texts::kWindowTitle, texts::kMenuGame,
-                                                     texts::kMenuStart, texts::kMenuQuit};
-constexpr std::array<std::int32_t, 4> kTextCommands{0, 0, kCommandStart, kCommandQuit};
+// items, 4 to 6 the boxes' buttons OK, yes and no.
+constexpr std::array<std::string_view, 7> kPageTexts{
+    texts::kWindowTitle, texts::kMenuGame,  texts::kMenuStart, texts::kMenuQuit,
+    texts::kButtonOk,    texts::kButtonYes, texts::kButtonNo};
+constexpr std::array<std::int32_t, 7> kTextCommands{0, 0, kCommandStart, kCommandQuit, 0, 0, 0};
 
 bool knownText(std::int32_t id) {
   return id >= 0 && static_cast<std::size_t>(id) < kPageTexts.size();

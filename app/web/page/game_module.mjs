@@ -11,7 +11,9 @@ const kRewinding = 2;
 
 // The page's words in the module, by number (see module_exports.cpp); the
 // window title goes into the page when it is packed.
-export const PageText = Object.freeze({ windowTitle: 0, menu: 1, start: 2, quit: 3 });
+export const PageText = Object.freeze({
+  windowTitle: 0, menu: 1, start: 2, quit: 3, okButton: 4, yesButton: 5, noButton: 6,
+});
 
 const utf8 = new TextDecoder();
 

@@ -71,6 +71,8 @@ class Page {
     });
     this.#game = game;
     this.#recorded = game;
+    this.#boxes.useLabels({ ok: game.text(PageText.okButton), yes: game.text(PageText.yesButton),
+                            no: game.text(PageText.noButton) });
     this.#menu ??= new Menu(document.getElementById("menu-bar"), game.text(PageText.menu),
                             [PageText.start, PageText.quit].map((id) => ({
                               text: game.text(id),

@@ -6,20 +6,24 @@
 
 export const Answer = Object.freeze({ ok: 1, yes: 6, no: 7 });
 
-const kButtons = Object.freeze({
-  ok: [{ label: "OK", answer: Answer.ok }],
-  yesNo: [
-    { label: "はい(Y)", answer: Answer.yes, key: "KeyY" },
-    { label: "いいえ(N)", answer: Answer.no, key: "KeyN" },
-  ],
-});
-
 export class MessageBoxes {
   #document;
   #open = 0;
+  #buttons = null;
 
   constructor(document) {
     this.#document = document;
+  }
+
+  // The buttons' labels, the program's own words: { ok, yes, no }.
+  useLabels({ ok, yes, no }) {
+    this.#buttons = Object.freeze({
+      ok: [{ label: ok, answer: Answer.ok }],
+      yesNo: [
+        { label: yes, answer: Answer.yes, key: "KeyY" },
+        { label: no, answer: Answer.no, key: "KeyN" },
+      ],
+    });
   }
 
   // True while a box is open: no input then reaches the game.
@@ -30,7 +34,7 @@ export class MessageBoxes {
   // Shows a modal box over the page and resolves to its answer.
   show(text, caption, yesNo) {
     return new Promise((resolve) => {
-      const box = new Box(this.#document, text, caption, yesNo ? kButtons.yesNo : kButtons.ok);
+      const box = new Box(this.#document, text, caption, yesNo ? this.#buttons.yesNo : this.#buttons.ok);
       ++this.#open;
       box.show((answer) => {
         --this.#open;
