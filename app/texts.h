@@ -29,6 +29,10 @@ inline constexpr std::string_view kButtonOk = "OK";
 inline constexpr std::string_view kButtonYes = "はい(Y)";
 inline constexpr std::string_view kButtonNo = "いいえ(N)";
 
+// Shown by a shell, beside the game and without stopping it, once the
+// session's recording could not be written any further.
+inline constexpr std::string_view kRecordingFailed = "記録を保存できません";
+
 // Every text a shell may letter itself (the window's title is the window
 // system's to draw).
 inline constexpr std::array kLettered{
@@ -46,6 +50,7 @@ inline constexpr std::array kLettered{
     kButtonOk,
     kButtonYes,
     kButtonNo,
+    kRecordingFailed,
 };
 
 }  // namespace vantorix::texts

@@ -10,18 +10,37 @@ namespace {
 constexpr i32 kMax = std::numeric_limits<i32>::max();
 constexpr i32 kMin = std::numeric_limits<i32>::min();
 
-TEST(BoxTest, EveryMarginIsInclusiveAndOnePixelFurtherMisses) {
-  // A bullet at (100, 200) reaches 15 left, 25 right, 15 up and 15 down.
+// Every contact box at each of its four edges: the edge itself touches, one
+// pixel beyond it misses. The reaches are written out, not taken from the
+// constants, so that a wrong margin shows here.
+TEST(BoxTest, EveryMarginOfEveryBoxIsInclusiveAndOnePixelFurtherMisses) {
+  constexpr i32 kAx = 300;
+  constexpr i32 kAy = 200;
   const struct {
-    i32 px, py;
-    bool hit;
-  } cases[] = {
-      {85, 200, true},  {84, 200, false},  {125, 200, true},  {126, 200, false},
-      {100, 185, true}, {100, 184, false}, {100, 215, true},  {100, 216, false},
-      {85, 185, true},  {125, 215, true},  {126, 216, false},
+    const char* box;
+    Margins margins;
+    i32 left, right, top, bottom;  // how far the box reaches from its anchor
+  } boxes[] = {
+      {"fighter body", kFighterBodyMargins, 20, 20, 20, 20},
+      {"bullet", kBulletMargins, 15, 25, 15, 15},
+      {"heavy body", kHeavyBodyMargins, 25, 60, 25, 25},
+      {"boss body", kBossBodyMargins, 25, 25, 25, 25},
   };
-  for (const auto& c : cases) {
-    EXPECT_EQ(inBox(c.px, c.py, 100, 200, kBulletMargins), c.hit) << c.px << "," << c.py;
+  for (const auto& b : boxes) {
+    const struct {
+      const char* edge;
+      i32 x, y, dx, dy;  // a point on the edge, and the step that leaves the box
+    } edges[] = {
+        {"left", kAx - b.left, kAy, -1, 0},
+        {"right", kAx + b.right, kAy, 1, 0},
+        {"top", kAx, kAy - b.top, 0, -1},
+        {"bottom", kAx, kAy + b.bottom, 0, 1},
+    };
+    for (const auto& e : edges) {
+      EXPECT_TRUE(inBox(e.x, e.y, kAx, kAy, b.margins)) << b.box << ", " << e.edge << " edge";
+      EXPECT_FALSE(inBox(e.x + e.dx, e.y + e.dy, kAx, kAy, b.margins))
+          << b.box << ", one pixel beyond the " << e.edge << " edge";
+    }
   }
 }
 
