@@ -32,8 +32,7 @@ Shell::Shell(SDL_Window* window, Presenter& presenter, const SpriteSurfaces& spr
       sprites_(sprites),
       field_(field),
       game_(*this, recording),
-      pacer_(SDL_GetPerformanceFrequency()),
-      report_(SDL_GetPerformanceFrequency(), reportSeconds),
+      report_(shell::kMicrosecondsPerSecond, reportSeconds),
       replay_(replay) {}
 
 int Shell::run() {
@@ -60,7 +59,7 @@ void Shell::turn() {
   if (interrupted()) return;
   if (replay_ != nullptr) {
     playRecording();
-  } else if (pacer_.due(now())) {
+  } else if (pacer_.due(clockNow())) {
     tick();
   }
   if (dirty_ && !quit_) paint();
@@ -90,10 +89,10 @@ int Shell::millisecondsToWait() const {
                        : static_cast<int>((due - at) * 1000 / SDL_GetPerformanceFrequency() + 1);
     }
     // Between ticks a recording waits for the clock; any other step is due now.
-    return replayTicksLeft_ > 0 ? pacer_.millisecondsUntilDue(now()) : 0;
+    return replayTicksLeft_ > 0 ? pacer_.millisecondsUntilDue(clockNow()) : 0;
   }
   // With no game clock running there is nothing to do until the user acts.
-  return pacer_.running() ? pacer_.millisecondsUntilDue(now()) : -1;
+  return pacer_.running() ? pacer_.millisecondsUntilDue(clockNow()) : -1;
 }
 
 void Shell::playRecording() {
@@ -119,13 +118,13 @@ void Shell::playRecording() {
   // did with its timer.
   if (replayTicksLeft_ < 0) {
     replayTicksLeft_ = step->step.count;
-    if (!pacer_.running()) pacer_.start(now());
+    if (!pacer_.running()) pacer_.start(clockNow());
   }
   if (step->step.kind == Kind::kRun && !gameTimerOn_) replayTicksLeft_ = 0;
   if (replayTicksLeft_ == 0) {
     replayTicksLeft_ = -1;
     replay_->advance();
-  } else if (pacer_.due(now())) {
+  } else if (pacer_.due(clockNow())) {
     --replayTicksLeft_;
     tick();
   }
@@ -309,7 +308,7 @@ void Shell::toggleFullscreen() {
 }
 
 void Shell::tick() {
-  const Uint64 at = now();
+  const std::uint64_t at = clockNow();
   pacer_.takeTick(at);
   if (report_.enabled()) report_.tick(at, processorSeconds());
   game_.timer();
@@ -319,7 +318,7 @@ void Shell::tick() {
 }
 
 void Shell::paint() {
-  const Uint64 start = now();
+  const std::uint64_t start = clockNow();
   // The erase of the game window: its background is black.
   SDL_FillRect(field_, nullptr, SDL_MapRGB(field_->format, 0, 0, 0));
   SurfaceCanvas canvas(field_, sprites_);
@@ -328,14 +327,14 @@ void Shell::paint() {
     paintBox(field_, *boxes_[static_cast<std::size_t>(i)]);
   presenter_.present(field_, menu_);
   dirty_ = false;
-  report_.paintTook(now() - start);
+  report_.paintTook(clockNow() - start);
 }
 
 void Shell::startGameTimer() {
   gameTimerOn_ = true;
   // A replay's ticks come from the recording, at their own pace.
   if (destroyed_ || replay_ != nullptr) return;
-  pacer_.start(now());
+  pacer_.start(clockNow());
   report_.breakRun();
 }
 

@@ -17,11 +17,11 @@
 #include "app/recorded_game.h"
 #include "app/sdl/menu.h"
 #include "app/sdl/message_box.h"
-#include "app/sdl/pacer.h"
 #include "app/sdl/pacing_report.h"
 #include "app/sdl/presenter.h"
 #include "app/sdl/replay.h"
 #include "app/sdl/sprite_surfaces.h"
+#include "app/shell/pacer.h"
 
 namespace vantorix::sdl {
 
@@ -80,6 +80,10 @@ class Shell final : public Platform {
   void tick();
   void paint();
   Uint64 now() const { return SDL_GetPerformanceCounter(); }
+  // The game clock's time: now() in microseconds.
+  std::uint64_t clockNow() const {
+    return shell::microsecondsOf(now(), SDL_GetPerformanceFrequency());
+  }
 
   SDL_Window* window_;
   Presenter& presenter_;
@@ -87,8 +91,8 @@ class Shell final : public Platform {
   SDL_Surface* field_;
   RecordedGame game_;
   Menu menu_;
-  Pacer pacer_;
-  PacingReport report_;
+  shell::Pacer pacer_;
+  PacingReport report_;  // in the game clock's microseconds
   std::array<std::optional<MessageBox>, kMaxOpenBoxes> boxes_;
   int openBoxes_ = 0;
   Replay* replay_;
