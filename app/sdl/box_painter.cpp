@@ -1,5 +1,6 @@
 #include "app/sdl/box_painter.h"
 
+#include "app/sdl/box_layout.h"
 #include "app/sdl/look.h"
 #include "app/sdl/surface_drawing.h"
 #include "render/lettering.h"
@@ -23,44 +24,46 @@ void paintCross(SDL_Surface* field, const Rect& area, Colour colour) {
   }
 }
 
-void paintButton(SDL_Surface* field, const BoxButton& button, bool focused, bool pressed) {
-  fill(field, button.rect, pressed ? look::kPressedFace : look::kButtonFace);
+void paintButton(SDL_Surface* field, const Rect& rect, std::string_view label, bool focused,
+                 bool pressed) {
+  fill(field, rect, pressed ? look::kPressedFace : look::kButtonFace);
   if (pressed) {
-    frame(field, button.rect, look::kPressedEdge);
+    frame(field, rect, look::kPressedEdge);
   } else if (focused) {
-    frame(field, button.rect, look::kFocusEdge, 2);
+    frame(field, rect, look::kFocusEdge, 2);
   } else {
-    frame(field, button.rect, look::kButtonEdge);
+    frame(field, rect, look::kButtonEdge);
   }
-  if (focused) dottedFrame(field, inset(button.rect, 3), look::kInk);
-  drawCentred(field, button.label, button.rect, look::kInk);
+  if (focused) dottedFrame(field, inset(rect, 3), look::kInk);
+  drawCentred(field, label, rect, look::kInk);
 }
 
 }  // namespace
 
-void paintBox(SDL_Surface* field, const MessageBox& box) {
-  frame(field, box.frame(), look::kBoxFrame);
-  const Rect caption = box.captionBar();
+void paintBox(SDL_Surface* field, const shell::MessageBox& box) {
+  const BoxLayout layout = layOutBox(box);
+  frame(field, layout.frame, look::kBoxFrame);
+  const Rect& caption = layout.captionBar;
   fill(field, caption, look::kPaper);
   drawText(field, box.caption(), caption.x + kBoxCaptionIndent,
            caption.y + (caption.height - lettering().height) / 2, look::kInk);
-  const Rect close = box.closeBox();
-  if (box.pressed() == MessageBox::kCloseBox) {
-    fill(field, close, look::kClosePressed);
-    paintCross(field, close, look::kPaper);
+  if (box.pressed() == shell::MessageBox::kCloseBox) {
+    fill(field, layout.closeBox, look::kClosePressed);
+    paintCross(field, layout.closeBox, look::kPaper);
   } else {
-    paintCross(field, close, box.closable() ? look::kInk : look::kGrey);
+    paintCross(field, layout.closeBox, box.closable() ? look::kInk : look::kGrey);
   }
 
-  const Rect body = box.body();
+  const Rect& body = layout.body;
   fill(field, body, look::kPaper);
   drawText(field, box.text(), body.x + kBoxTextIndent,
            body.y + (body.height - lettering().height) / 2, look::kInk);
-  fill(field, box.band(), look::kFace);
+  fill(field, layout.band, look::kFace);
   const auto buttons = box.buttons();
   for (std::size_t i = 0; i < buttons.size(); ++i) {
     const int index = static_cast<int>(i);
-    paintButton(field, buttons[i], index == box.focused(), index == box.pressed());
+    paintButton(field, layout.buttons[i], buttons[i].label, index == box.focused(),
+                index == box.pressed());
   }
 }
 

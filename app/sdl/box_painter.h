@@ -3,10 +3,10 @@
 
 #include <SDL.h>
 
-#include "app/sdl/message_box.h"
+#include "app/shell/message_box.h"
 
 namespace vantorix::sdl {
 
-void paintBox(SDL_Surface* field, const MessageBox& box);
+void paintBox(SDL_Surface* field, const shell::MessageBox& box);
 
 }  // namespace vantorix::sdl

@@ -1,66 +1,107 @@
 #include "app/sdl/key_map.h"
 
-#include <optional>
-
-#include "game/keyboard.h"
+#include <algorithm>
+#include <string_view>
 
 namespace vantorix::sdl {
 
 namespace {
 
-// What a key means to one part of the program.
-template <class Meaning>
-struct KeyMeaning {
-  SDL_Keycode key;
-  Meaning meaning;
+// SDL's scancodes are the USB usages the key table is written in. Each
+// SDL_SCANCODE_ constant must lie at the usage of the key the page knows by
+// that name, or the two shells would give one key two codes.
+struct SdlKey {
+  SDL_Scancode scancode;
+  std::string_view domCode;
 };
 
-template <class Meaning, std::size_t N>
-std::optional<Meaning> meaningOf(const KeyMeaning<Meaning> (&table)[N], SDL_Keycode key) {
-  for (const KeyMeaning<Meaning>& entry : table) {
-    if (entry.key == key) return entry.meaning;
-  }
-  return std::nullopt;
+constexpr SdlKey kSdlKeys[] = {
+    {SDL_SCANCODE_A, "KeyA"},
+    {SDL_SCANCODE_Z, "KeyZ"},
+    {SDL_SCANCODE_1, "Digit1"},
+    {SDL_SCANCODE_0, "Digit0"},
+    {SDL_SCANCODE_RETURN, "Enter"},
+    {SDL_SCANCODE_ESCAPE, "Escape"},
+    {SDL_SCANCODE_BACKSPACE, "Backspace"},
+    {SDL_SCANCODE_TAB, "Tab"},
+    {SDL_SCANCODE_SPACE, "Space"},
+    {SDL_SCANCODE_MINUS, "Minus"},
+    {SDL_SCANCODE_EQUALS, "Equal"},
+    {SDL_SCANCODE_LEFTBRACKET, "BracketLeft"},
+    {SDL_SCANCODE_RIGHTBRACKET, "BracketRight"},
+    {SDL_SCANCODE_BACKSLASH, "Backslash"},
+    {SDL_SCANCODE_SEMICOLON, "Semicolon"},
+    {SDL_SCANCODE_APOSTROPHE, "Quote"},
+    {SDL_SCANCODE_GRAVE, "Backquote"},
+    {SDL_SCANCODE_COMMA, "Comma"},
+    {SDL_SCANCODE_PERIOD, "Period"},
+    {SDL_SCANCODE_SLASH, "Slash"},
+    {SDL_SCANCODE_CAPSLOCK, "CapsLock"},
+    {SDL_SCANCODE_NONUSBACKSLASH, "IntlBackslash"},
+    {SDL_SCANCODE_APPLICATION, "ContextMenu"},
+    {SDL_SCANCODE_F1, "F1"},
+    {SDL_SCANCODE_F4, "F4"},
+    {SDL_SCANCODE_F10, "F10"},
+    {SDL_SCANCODE_F11, "F11"},
+    {SDL_SCANCODE_F12, "F12"},
+    {SDL_SCANCODE_F13, "F13"},
+    {SDL_SCANCODE_F24, "F24"},
+    {SDL_SCANCODE_PRINTSCREEN, "PrintScreen"},
+    {SDL_SCANCODE_SCROLLLOCK, "ScrollLock"},
+    {SDL_SCANCODE_PAUSE, "Pause"},
+    {SDL_SCANCODE_INSERT, "Insert"},
+    {SDL_SCANCODE_HOME, "Home"},
+    {SDL_SCANCODE_PAGEUP, "PageUp"},
+    {SDL_SCANCODE_DELETE, "Delete"},
+    {SDL_SCANCODE_END, "End"},
+    {SDL_SCANCODE_PAGEDOWN, "PageDown"},
+    {SDL_SCANCODE_RIGHT, "ArrowRight"},
+    {SDL_SCANCODE_LEFT, "ArrowLeft"},
+    {SDL_SCANCODE_DOWN, "ArrowDown"},
+    {SDL_SCANCODE_UP, "ArrowUp"},
+    {SDL_SCANCODE_NUMLOCKCLEAR, "NumLock"},
+    {SDL_SCANCODE_KP_DIVIDE, "NumpadDivide"},
+    {SDL_SCANCODE_KP_MULTIPLY, "NumpadMultiply"},
+    {SDL_SCANCODE_KP_MINUS, "NumpadSubtract"},
+    {SDL_SCANCODE_KP_PLUS, "NumpadAdd"},
+    {SDL_SCANCODE_KP_ENTER, "NumpadEnter"},
+    {SDL_SCANCODE_KP_1, "Numpad1"},
+    {SDL_SCANCODE_KP_9, "Numpad9"},
+    {SDL_SCANCODE_KP_0, "Numpad0"},
+    {SDL_SCANCODE_KP_PERIOD, "NumpadDecimal"},
+    {SDL_SCANCODE_INTERNATIONAL1, "IntlRo"},
+    {SDL_SCANCODE_INTERNATIONAL2, "KanaMode"},
+    {SDL_SCANCODE_INTERNATIONAL3, "IntlYen"},
+    {SDL_SCANCODE_INTERNATIONAL4, "Convert"},
+    {SDL_SCANCODE_INTERNATIONAL5, "NonConvert"},
+    {SDL_SCANCODE_LANG1, "Lang1"},
+    {SDL_SCANCODE_LANG2, "Lang2"},
+    {SDL_SCANCODE_LCTRL, "ControlLeft"},
+    {SDL_SCANCODE_LSHIFT, "ShiftLeft"},
+    {SDL_SCANCODE_LALT, "AltLeft"},
+    {SDL_SCANCODE_LGUI, "MetaLeft"},
+    {SDL_SCANCODE_RCTRL, "ControlRight"},
+    {SDL_SCANCODE_RSHIFT, "ShiftRight"},
+    {SDL_SCANCODE_RALT, "AltRight"},
+    {SDL_SCANCODE_RGUI, "MetaRight"},
+};
+
+constexpr bool atItsUsage(const SdlKey& key) {
+  return std::any_of(std::begin(shell::kKeyPlaces), std::end(shell::kKeyPlaces),
+                     [&key](const shell::KeyPlace& place) {
+                       return place.domCode == key.domCode && place.usage == key.scancode;
+                     });
 }
 
-// The keys the game has rules for, with the Windows virtual-key code of each.
-constexpr KeyMeaning<int> kGameKeys[] = {
-    {SDLK_SPACE, kVkSpace}, {SDLK_LEFT, kVkLeft}, {SDLK_UP, kVkUp},
-    {SDLK_RIGHT, kVkRight}, {SDLK_DOWN, kVkDown},
-};
-
-constexpr KeyMeaning<MenuKey> kMenuKeys[] = {
-    {SDLK_F10, MenuKey::kF10},         {SDLK_LALT, MenuKey::kAlt},
-    {SDLK_RALT, MenuKey::kAlt},        {SDLK_LEFT, MenuKey::kLeft},
-    {SDLK_RIGHT, MenuKey::kRight},     {SDLK_UP, MenuKey::kUp},
-    {SDLK_DOWN, MenuKey::kDown},       {SDLK_RETURN, MenuKey::kReturn},
-    {SDLK_KP_ENTER, MenuKey::kReturn}, {SDLK_ESCAPE, MenuKey::kEscape},
-};
-
-// Tab with Shift held is the one key whose meaning depends on another.
-constexpr KeyMeaning<BoxKey> kBoxKeys[] = {
-    {SDLK_RETURN, BoxKey::kReturn}, {SDLK_KP_ENTER, BoxKey::kReturn}, {SDLK_SPACE, BoxKey::kSpace},
-    {SDLK_TAB, BoxKey::kTab},       {SDLK_LEFT, BoxKey::kPrevious},   {SDLK_UP, BoxKey::kPrevious},
-    {SDLK_RIGHT, BoxKey::kNext},    {SDLK_DOWN, BoxKey::kNext},       {SDLK_y, BoxKey::kYes},
-    {SDLK_n, BoxKey::kNo},          {SDLK_ESCAPE, BoxKey::kEscape},
-};
+static_assert(std::all_of(std::begin(kSdlKeys), std::end(kSdlKeys), atItsUsage),
+              "an SDL scancode differs from the key table's USB usage");
 
 }  // namespace
 
-int virtualKeyOf(SDL_Keycode key, SDL_Scancode scancode) {
-  // Scan codes are small and non-negative; each other key keeps a code of
-  // its own, none of them one the game acts on.
-  return meaningOf(kGameKeys, key)
-      .value_or(kUnmappedKeyBase + (static_cast<int>(scancode) & 0x3ff));
-}
-
-MenuKey menuKeyOf(SDL_Keycode key) {
-  return meaningOf(kMenuKeys, key).value_or(MenuKey::kOther);
-}
-
-BoxKey boxKeyOf(SDL_Keycode key, Uint16 modifiers) {
-  const BoxKey meaning = meaningOf(kBoxKeys, key).value_or(BoxKey::kOther);
-  return meaning == BoxKey::kTab && (modifiers & KMOD_SHIFT) != 0 ? BoxKey::kBackTab : meaning;
+shell::KeyInput keyInputOf(const SDL_KeyboardEvent& event) {
+  const Uint16 modifiers = event.keysym.mod;
+  return {shell::virtualKeyOfUsage(event.keysym.scancode), event.repeat != 0,
+          (modifiers & KMOD_SHIFT) != 0, (modifiers & KMOD_ALT) != 0};
 }
 
 }  // namespace vantorix::sdl

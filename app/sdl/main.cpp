@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "app/sdl/file_recording.h"
-#include "app/sdl/menu.h"
+#include "app/sdl/menu_layout.h"
 #include "app/sdl/options.h"
 #include "app/sdl/presenter.h"
 #include "app/sdl/replay.h"

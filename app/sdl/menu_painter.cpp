@@ -1,6 +1,7 @@
 #include "app/sdl/menu_painter.h"
 
 #include "app/sdl/look.h"
+#include "app/sdl/menu_layout.h"
 #include "app/sdl/surface_drawing.h"
 #include "render/lettering.h"
 
@@ -12,24 +13,24 @@ constexpr int kItemTextIndent = 26;
 
 }  // namespace
 
-void paintMenu(SDL_Surface* surface, const Menu& menu, int windowWidth) {
+void paintMenu(SDL_Surface* surface, const shell::Menu& menu, int windowWidth) {
   fill(surface, menuBarRect(windowWidth), look::kFace);
   const Rect title = menuTitleRect();
   if (menu.active()) {
     fill(surface, title, look::kTitleSelected);
     frame(surface, title, look::kTitleFrame);
   }
-  drawCentred(surface, menuTitle(), title, look::kInk);
-  if (menu.mode() != Menu::Mode::kOpen) return;
+  drawCentred(surface, shell::menuTitle(), title, look::kInk);
+  if (menu.mode() != shell::Menu::Mode::kOpen) return;
 
   const Rect popup = menuPopupRect();
   fill(surface, popup, look::kPopup);
   frame(surface, popup, look::kGrey);
-  for (int item = 0; item < kMenuItemCount; ++item) {
+  for (int item = 0; item < shell::kMenuItemCount; ++item) {
     const Rect rect = menuItemRect(item);
     if (item == menu.highlighted()) fill(surface, rect, look::kItemSelected);
-    drawText(surface, menuItems()[static_cast<std::size_t>(item)].text, rect.x + kItemTextIndent,
-             rect.y + (rect.height - lettering().height) / 2, look::kInk);
+    drawText(surface, shell::menuItems()[static_cast<std::size_t>(item)].text,
+             rect.x + kItemTextIndent, rect.y + (rect.height - lettering().height) / 2, look::kInk);
   }
 }
 

@@ -4,10 +4,10 @@
 
 #include <SDL.h>
 
-#include "app/sdl/menu.h"
+#include "app/shell/menu.h"
 
 namespace vantorix::sdl {
 
-void paintMenu(SDL_Surface* surface, const Menu& menu, int windowWidth);
+void paintMenu(SDL_Surface* surface, const shell::Menu& menu, int windowWidth);
 
 }  // namespace vantorix::sdl

@@ -4,13 +4,13 @@
 #include <cmath>
 #include <cstdio>
 
-#include "app/sdl/pacer.h"
+#include "app/shell/pacer.h"
 
 namespace vantorix::sdl {
 
 PacingReport::PacingReport(std::uint64_t countsPerSecond, int seconds)
     : countsPerSecond_(std::max<std::uint64_t>(countsPerSecond, 1)),
-      wanted_(seconds > 0 ? static_cast<std::size_t>(seconds) * kTicksPerSecond : 0) {
+      wanted_(seconds > 0 ? static_cast<std::size_t>(seconds) * shell::kTicksPerSecond : 0) {
   intervals_.reserve(wanted_);
 }
 
@@ -58,7 +58,7 @@ PacingSummary PacingReport::summarize() {
   for (double interval : intervals_)
     total += interval;
   summary.meanIntervalMs = total / static_cast<double>(intervals_.size());
-  const double target = 1000.0 / kTicksPerSecond;
+  const double target = 1000.0 / shell::kTicksPerSecond;
   for (double& interval : intervals_)
     interval = std::abs(interval - target);
   std::sort(intervals_.begin(), intervals_.end());

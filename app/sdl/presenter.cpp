@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "app/sdl/menu_layout.h"
 #include "app/sdl/menu_painter.h"
 #include "render/client_area.h"
 
@@ -70,7 +71,7 @@ ViewFit Presenter::fit() const {
   return fitField(width, height);
 }
 
-void Presenter::present(SDL_Surface* field, const Menu& menu) {
+void Presenter::present(SDL_Surface* field, const shell::Menu& menu) {
   if (renderer_ != nullptr) {
     presentThroughRenderer(field, menu);
     return;
@@ -91,7 +92,7 @@ void Presenter::present(SDL_Surface* field, const Menu& menu) {
   SDL_UpdateWindowSurface(window_);
 }
 
-void Presenter::presentThroughRenderer(SDL_Surface* field, const Menu& menu) {
+void Presenter::presentThroughRenderer(SDL_Surface* field, const shell::Menu& menu) {
   int width = 0;
   int height = 0;
   SDL_GetWindowSize(window_, &width, &height);
@@ -105,7 +106,7 @@ void Presenter::presentThroughRenderer(SDL_Surface* field, const Menu& menu) {
   SDL_RenderCopy(renderer_, fieldTexture_, nullptr, &target);
   const SDL_Rect bar = toSdl(menuBarRect(width));
   SDL_RenderCopy(renderer_, menuTexture_, &bar, &bar);
-  if (menu.mode() == Menu::Mode::kOpen) {
+  if (menu.mode() == shell::Menu::Mode::kOpen) {
     const SDL_Rect popup = toSdl(menuPopupRect());
     SDL_RenderCopy(renderer_, menuTexture_, &popup, &popup);
   }

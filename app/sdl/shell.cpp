@@ -3,8 +3,10 @@
 #include <cstdio>
 #include <ctime>
 
+#include "app/sdl/box_layout.h"
 #include "app/sdl/box_painter.h"
 #include "app/sdl/key_map.h"
+#include "app/sdl/menu_layout.h"
 #include "app/sdl/surface_canvas.h"
 #include "game/digest.h"
 #include "game/field_table.h"
@@ -32,8 +34,7 @@ Shell::Shell(SDL_Window* window, Presenter& presenter, const SpriteSurfaces& spr
       sprites_(sprites),
       field_(field),
       game_(*this, recording),
-      pacer_(SDL_GetPerformanceFrequency()),
-      report_(SDL_GetPerformanceFrequency(), reportSeconds),
+      report_(shell::kMicrosecondsPerSecond, reportSeconds),
       replay_(replay) {}
 
 int Shell::run() {
@@ -60,7 +61,7 @@ void Shell::turn() {
   if (interrupted()) return;
   if (replay_ != nullptr) {
     playRecording();
-  } else if (pacer_.due(now())) {
+  } else if (pacer_.due(clockNow())) {
     tick();
   }
   if (dirty_ && !quit_) paint();
@@ -70,7 +71,7 @@ bool Shell::interrupted() const {
   return quit_ || (openBoxes_ > 0 && boxes_[static_cast<std::size_t>(openBoxes_ - 1)]->answered());
 }
 
-MessageBox* Shell::topBox() {
+shell::MessageBox* Shell::topBox() {
   return openBoxes_ > 0 ? &*boxes_[static_cast<std::size_t>(openBoxes_ - 1)] : nullptr;
 }
 
@@ -90,10 +91,10 @@ int Shell::millisecondsToWait() const {
                        : static_cast<int>((due - at) * 1000 / SDL_GetPerformanceFrequency() + 1);
     }
     // Between ticks a recording waits for the clock; any other step is due now.
-    return replayTicksLeft_ > 0 ? pacer_.millisecondsUntilDue(now()) : 0;
+    return replayTicksLeft_ > 0 ? pacer_.millisecondsUntilDue(clockNow()) : 0;
   }
   // With no game clock running there is nothing to do until the user acts.
-  return pacer_.running() ? pacer_.millisecondsUntilDue(now()) : -1;
+  return pacer_.running() ? pacer_.millisecondsUntilDue(clockNow()) : -1;
 }
 
 void Shell::playRecording() {
@@ -119,13 +120,13 @@ void Shell::playRecording() {
   // did with its timer.
   if (replayTicksLeft_ < 0) {
     replayTicksLeft_ = step->step.count;
-    if (!pacer_.running()) pacer_.start(now());
+    if (!pacer_.running()) pacer_.start(clockNow());
   }
   if (step->step.kind == Kind::kRun && !gameTimerOn_) replayTicksLeft_ = 0;
   if (replayTicksLeft_ == 0) {
     replayTicksLeft_ = -1;
     replay_->advance();
-  } else if (pacer_.due(now())) {
+  } else if (pacer_.due(clockNow())) {
     --replayTicksLeft_;
     tick();
   }
@@ -188,82 +189,69 @@ void Shell::handle(const SDL_Event& event) {
   }
 }
 
-void Shell::keyDown(const SDL_KeyboardEvent& key) {
-  const SDL_Keycode code = key.keysym.sym;
-  const bool alt = (key.keysym.mod & KMOD_ALT) != 0;
-  if (code == SDLK_F11) {
-    if (key.repeat == 0) toggleFullscreen();
+void Shell::keyDown(const SDL_KeyboardEvent& event) {
+  const shell::KeyInput key = keyInputOf(event);
+  if (key.virtualKey == 0) return;  // a key Windows has no code for
+  if (key.virtualKey == shell::kVkF11) {
+    if (!key.repeat) toggleFullscreen();
     return;
   }
   // Alt+F4 closes the window as its close box does, also while a box waits.
-  if (alt && code == SDLK_F4) {
+  if (key.alt && key.virtualKey == shell::kVkF4) {
     follow(menu_.close());
     closeWindow();
     return;
   }
   if (replay_ != nullptr) return;  // the recording plays: the keys are inert
-  if (MessageBox* box = topBox()) {
-    box->keyDown(boxKeyOf(code, key.keysym.mod), key.repeat != 0);
-    dirty_ = true;
+  if (shell::MessageBox* box = topBox()) {
+    if (box->keyDown(key).changed) dirty_ = true;
     return;
   }
-  const MenuKey menuKey = menuKeyOf(code);
-  if (alt && menuKey != MenuKey::kAlt) {
-    // With Alt held a key is the system's, never the game's.
-    follow(menu_.keyDown(MenuKey::kOther));
-    return;
-  }
-  if (key.repeat != 0 && (menuKey == MenuKey::kF10 || menuKey == MenuKey::kAlt)) return;
-  const MenuReply reply = menu_.keyDown(menuKey);
-  if (!reply.consumed) game_.keyDown(virtualKeyOf(code, key.keysym.scancode));
+  const shell::MenuReply reply = menu_.keyDown(key);
+  if (!reply.consumed) game_.keyDown(key.virtualKey);
   follow(reply);
 }
 
-void Shell::keyUp(const SDL_KeyboardEvent& key) {
+void Shell::keyUp(const SDL_KeyboardEvent& event) {
   if (replay_ != nullptr) return;
-  if (MessageBox* box = topBox()) {
-    box->keyUp(boxKeyOf(key.keysym.sym, key.keysym.mod));
-    dirty_ = true;
+  const shell::KeyInput key = keyInputOf(event);
+  if (key.virtualKey == 0) return;
+  if (shell::MessageBox* box = topBox()) {
+    if (box->keyUp(key).changed) dirty_ = true;
     return;
   }
-  follow(menu_.keyUp(menuKeyOf(key.keysym.sym)));
+  follow(menu_.keyUp(key));
 }
 
 void Shell::mouse(const SDL_Event& event) {
   if (replay_ != nullptr) return;
-  if (MessageBox* box = topBox()) {
+  if (shell::MessageBox* box = topBox()) {
     boxMouse(*box, event);
     return;
   }
   // The menu lies at the window's top-left corner, never scaled.
+  const bool open = menu_.mode() == shell::Menu::Mode::kOpen;
   if (event.type == SDL_MOUSEMOTION) {
-    follow(menu_.mouseMove(event.motion.x, event.motion.y));
+    follow(menu_.pointerMove(menuTargetAt(event.motion.x, event.motion.y, open)));
     return;
   }
   if (event.button.button != SDL_BUTTON_LEFT) return;
-  if (event.type == SDL_MOUSEBUTTONDOWN) {
-    follow(menu_.mouseDown(event.button.x, event.button.y));
-  } else {
-    follow(menu_.mouseUp(event.button.x, event.button.y));
-  }
+  const shell::MenuTarget target = menuTargetAt(event.button.x, event.button.y, open);
+  follow(event.type == SDL_MOUSEBUTTONDOWN ? menu_.pointerDown(target) : menu_.pointerUp(target));
 }
 
-void Shell::boxMouse(MessageBox& box, const SDL_Event& event) {
+void Shell::boxMouse(shell::MessageBox& box, const SDL_Event& event) {
   const ViewFit fit = presenter_.fit();
-  const int pressedBefore = box.pressed();
+  shell::BoxReply reply;
   if (event.type == SDL_MOUSEMOTION) {
     const FieldPoint at = toField(fit, event.motion.x, event.motion.y);
-    box.mouseMove(at.x, at.y);
+    reply = box.pointerMove(boxTargetAt(box, at.x, at.y));
   } else if (event.button.button == SDL_BUTTON_LEFT) {
     const FieldPoint at = toField(fit, event.button.x, event.button.y);
-    if (event.type == SDL_MOUSEBUTTONDOWN) {
-      box.mouseDown(at.x, at.y);
-    } else {
-      box.mouseUp(at.x, at.y);
-    }
-    dirty_ = true;
+    const int target = boxTargetAt(box, at.x, at.y);
+    reply = event.type == SDL_MOUSEBUTTONDOWN ? box.pointerDown(target) : box.pointerUp(target);
   }
-  if (box.pressed() != pressedBefore) dirty_ = true;
+  if (reply.changed) dirty_ = true;
 }
 
 void Shell::windowEvent(const SDL_WindowEvent& event) {
@@ -284,7 +272,7 @@ void Shell::windowEvent(const SDL_WindowEvent& event) {
   }
 }
 
-void Shell::follow(const MenuReply& reply) {
+void Shell::follow(const shell::MenuReply& reply) {
   if (reply.changed) dirty_ = true;
   if (reply.command == 0) return;
   // The menu is closed on screen before the command's box appears.
@@ -309,7 +297,7 @@ void Shell::toggleFullscreen() {
 }
 
 void Shell::tick() {
-  const Uint64 at = now();
+  const std::uint64_t at = clockNow();
   pacer_.takeTick(at);
   if (report_.enabled()) report_.tick(at, processorSeconds());
   game_.timer();
@@ -319,7 +307,7 @@ void Shell::tick() {
 }
 
 void Shell::paint() {
-  const Uint64 start = now();
+  const std::uint64_t start = clockNow();
   // The erase of the game window: its background is black.
   SDL_FillRect(field_, nullptr, SDL_MapRGB(field_->format, 0, 0, 0));
   SurfaceCanvas canvas(field_, sprites_);
@@ -328,14 +316,14 @@ void Shell::paint() {
     paintBox(field_, *boxes_[static_cast<std::size_t>(i)]);
   presenter_.present(field_, menu_);
   dirty_ = false;
-  report_.paintTook(now() - start);
+  report_.paintTook(clockNow() - start);
 }
 
 void Shell::startGameTimer() {
   gameTimerOn_ = true;
   // A replay's ticks come from the recording, at their own pace.
   if (destroyed_ || replay_ != nullptr) return;
-  pacer_.start(now());
+  pacer_.start(clockNow());
   report_.breakRun();
 }
 
@@ -352,7 +340,7 @@ int Shell::showMessageBox(std::string_view text, std::string_view caption, BoxBu
   if (quit_ || openBoxes_ == kMaxOpenBoxes) return unanswered(buttons);
   follow(menu_.close());
   const auto index = static_cast<std::size_t>(openBoxes_++);
-  MessageBox& box = boxes_[index].emplace(text, caption, buttons);
+  shell::MessageBox& box = boxes_[index].emplace(text, caption, buttons);
   if (replay_ != nullptr) {
     // The box shows for a second with the recorded answer's button focused.
     int answer = unanswered(buttons);

@@ -15,13 +15,13 @@
 #include "app/game.h"
 #include "app/platform.h"
 #include "app/recorded_game.h"
-#include "app/sdl/menu.h"
-#include "app/sdl/message_box.h"
-#include "app/sdl/pacer.h"
 #include "app/sdl/pacing_report.h"
 #include "app/sdl/presenter.h"
 #include "app/sdl/replay.h"
 #include "app/sdl/sprite_surfaces.h"
+#include "app/shell/menu.h"
+#include "app/shell/message_box.h"
+#include "app/shell/pacer.h"
 
 namespace vantorix::sdl {
 
@@ -60,7 +60,7 @@ class Shell final : public Platform {
   // True when the loop running now must return: the program ends, or the
   // box it waits for has its answer.
   bool interrupted() const;
-  MessageBox* topBox();
+  shell::MessageBox* topBox();
   // How long the loop may wait for an event: -1 for as long as it takes.
   int millisecondsToWait() const;
   bool waitForEvent(SDL_Event& event, int wait);
@@ -72,24 +72,28 @@ class Shell final : public Platform {
   void keyDown(const SDL_KeyboardEvent& key);
   void keyUp(const SDL_KeyboardEvent& key);
   void mouse(const SDL_Event& event);
-  void boxMouse(MessageBox& box, const SDL_Event& event);
+  void boxMouse(shell::MessageBox& box, const SDL_Event& event);
   void windowEvent(const SDL_WindowEvent& event);
-  void follow(const MenuReply& reply);
+  void follow(const shell::MenuReply& reply);
   void closeWindow();
   void toggleFullscreen();
   void tick();
   void paint();
   Uint64 now() const { return SDL_GetPerformanceCounter(); }
+  // The game clock's time: now() in microseconds.
+  std::uint64_t clockNow() const {
+    return shell::microsecondsOf(now(), SDL_GetPerformanceFrequency());
+  }
 
   SDL_Window* window_;
   Presenter& presenter_;
   const SpriteSurfaces& sprites_;
   SDL_Surface* field_;
   RecordedGame game_;
-  Menu menu_;
-  Pacer pacer_;
-  PacingReport report_;
-  std::array<std::optional<MessageBox>, kMaxOpenBoxes> boxes_;
+  shell::Menu menu_;
+  shell::Pacer pacer_;
+  PacingReport report_;  // in the game clock's microseconds
+  std::array<std::optional<shell::MessageBox>, kMaxOpenBoxes> boxes_;
   int openBoxes_ = 0;
   Replay* replay_;
   // A replayed box's recorded answer, and when it is given.

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/sdl/menu.h"
+#include "app/sdl/menu_layout.h"
 #include "render/client_area.h"
 
 namespace vantorix::sdl {
