@@ -16,6 +16,7 @@ inline constexpr Colour kTitleSelected{204, 232, 255};
 inline constexpr Colour kTitleFrame{153, 209, 255};
 inline constexpr Colour kPopup{242, 242, 242};
 inline constexpr Colour kItemSelected{145, 201, 247};
+inline constexpr Colour kWarning{196, 0, 0};  // a notice in the bar
 
 // The boxes.
 inline constexpr Colour kBoxFrame{100, 100, 100};

@@ -3,6 +3,7 @@
 #include "app/sdl/look.h"
 #include "app/sdl/menu_layout.h"
 #include "app/sdl/surface_drawing.h"
+#include "app/texts.h"
 #include "render/lettering.h"
 
 namespace vantorix::sdl {
@@ -10,11 +11,20 @@ namespace vantorix::sdl {
 namespace {
 
 constexpr int kItemTextIndent = 26;
+constexpr int kNoticeMargin = 8;
 
 }  // namespace
 
-void paintMenu(SDL_Surface* surface, const shell::Menu& menu, int windowWidth) {
-  fill(surface, menuBarRect(windowWidth), look::kFace);
+void paintMenu(SDL_Surface* surface, const shell::Menu& menu, int windowWidth,
+               bool recordingFailed) {
+  const Rect bar = menuBarRect(windowWidth);
+  fill(surface, bar, look::kFace);
+  if (recordingFailed) {
+    // At the bar's right end, where it never covers the menu or the field.
+    const int width = textWidth(texts::kRecordingFailed);
+    drawText(surface, texts::kRecordingFailed, bar.width - width - kNoticeMargin,
+             (bar.height - lettering().height) / 2, look::kWarning);
+  }
   const Rect title = menuTitleRect();
   if (menu.active()) {
     fill(surface, title, look::kTitleSelected);

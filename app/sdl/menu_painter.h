@@ -8,6 +8,9 @@
 
 namespace vantorix::sdl {
 
-void paintMenu(SDL_Surface* surface, const shell::Menu& menu, int windowWidth);
+// With `recordingFailed` the bar also says that the session's recording
+// could not be written any further.
+void paintMenu(SDL_Surface* surface, const shell::Menu& menu, int windowWidth,
+               bool recordingFailed);
 
 }  // namespace vantorix::sdl

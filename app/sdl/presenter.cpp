@@ -71,9 +71,9 @@ ViewFit Presenter::fit() const {
   return fitField(width, height);
 }
 
-void Presenter::present(SDL_Surface* field, const shell::Menu& menu) {
+void Presenter::present(SDL_Surface* field, const shell::Menu& menu, bool recordingFailed) {
   if (renderer_ != nullptr) {
-    presentThroughRenderer(field, menu);
+    presentThroughRenderer(field, menu, recordingFailed);
     return;
   }
   // After a resize the old surface is gone; this gives the new one.
@@ -88,16 +88,17 @@ void Presenter::present(SDL_Surface* field, const shell::Menu& menu) {
   } else {
     SDL_BlitScaled(field, nullptr, surface, &target);
   }
-  paintMenu(surface, menu, surface->w);
+  paintMenu(surface, menu, surface->w, recordingFailed);
   SDL_UpdateWindowSurface(window_);
 }
 
-void Presenter::presentThroughRenderer(SDL_Surface* field, const shell::Menu& menu) {
+void Presenter::presentThroughRenderer(SDL_Surface* field, const shell::Menu& menu,
+                                       bool recordingFailed) {
   int width = 0;
   int height = 0;
   SDL_GetWindowSize(window_, &width, &height);
   if (!fitMenuLayer(width)) return;
-  paintMenu(menuSurface_, menu, width);
+  paintMenu(menuSurface_, menu, width, recordingFailed);
   SDL_UpdateTexture(fieldTexture_, nullptr, field->pixels, field->pitch);
   SDL_UpdateTexture(menuTexture_, nullptr, menuSurface_->pixels, menuSurface_->pitch);
   SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);

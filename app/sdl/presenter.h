@@ -23,13 +23,13 @@ class Presenter {
   bool open();
   // The pixel format the field should have for the fastest copies.
   Uint32 pixelFormat() const { return format_; }
-  void present(SDL_Surface* field, const shell::Menu& menu);
+  void present(SDL_Surface* field, const shell::Menu& menu, bool recordingFailed);
   // Where the field lies in window coordinates, for the mouse.
   ViewFit fit() const;
 
  private:
   bool openRenderer();
-  void presentThroughRenderer(SDL_Surface* field, const shell::Menu& menu);
+  void presentThroughRenderer(SDL_Surface* field, const shell::Menu& menu, bool recordingFailed);
   // The renderer's menu layer, made again when the window's width changes.
   bool fitMenuLayer(int width);
 

@@ -1,0 +1,33 @@
+// The loop's screen in an SDL window: the session's field painted into a
+// picture of the client area (the game, then its open boxes), put in the
+// window with the menu bar by the presenter.
+#pragma once
+
+#include <SDL.h>
+
+#include "app/sdl/loop.h"
+#include "app/sdl/presenter.h"
+#include "app/sdl/sprite_surfaces.h"
+
+namespace vantorix::sdl {
+
+class WindowScreen final : public Screen {
+ public:
+  // `field` is the client area's picture, in the presenter's format.
+  WindowScreen(SDL_Window* window, Presenter& presenter, const SpriteSurfaces& sprites,
+               SDL_Surface* field)
+      : window_(window), presenter_(presenter), sprites_(sprites), field_(field) {}
+
+  void present(const shell::Session& session) override;
+  ViewFit fit() const override { return presenter_.fit(); }
+  void toggleFullscreen() override;
+  void hide() override { SDL_HideWindow(window_); }
+
+ private:
+  SDL_Window* window_;
+  Presenter& presenter_;
+  const SpriteSurfaces& sprites_;
+  SDL_Surface* field_;
+};
+
+}  // namespace vantorix::sdl

@@ -1,0 +1,147 @@
+// One session of the game behind a shell's window: the game (recorded, when a
+// sink is given), the menu, the boxes it has open, its clock, and the routing
+// of every input: an open box takes it first, then the menu, then the game.
+// A shell only turns its platform's events into these inputs, calls advance()
+// when millisecondsToWait() says, and shows what the session holds. In a
+// replay the recording's steps come at the game's pace instead, each recorded
+// box shows for a second with its recorded answer's button focused, and the
+// player's keys and clicks are inert.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+
+#include "app/platform.h"
+#include "app/recorded_game.h"
+#include "app/shell/key_map.h"
+#include "app/shell/menu.h"
+#include "app/shell/message_box.h"
+#include "app/shell/pacer.h"
+#include "script/player.h"
+
+namespace vantorix::shell {
+
+// What a shell does for its session.
+class Host {
+ public:
+  // Microseconds of a steady clock.
+  virtual std::uint64_t now() = 0;
+  // Runs the shell until the newest box has its answer or the session has
+  // ended: the SDL program runs turns of its own loop, as a Windows box runs
+  // its message loop; the page leaves the module and comes back.
+  virtual void waitForAnswer() = 0;
+  // The menu has closed for a chosen command: show it closed before the
+  // command's box appears.
+  virtual void showNow() {}
+  // The game took a tick this late; its clock started or stopped.
+  virtual void ticked(std::uint64_t /*lateness*/) {}
+  virtual void clockChanged() {}
+
+ protected:
+  ~Host() = default;
+};
+
+enum class PointerAction { kDown, kMove, kUp };
+
+class Session final : private Platform, private ScriptDriver {
+ public:
+  // A box over a box: the start box of a running game, and a box of the
+  // game's end that one of its ticks opened.
+  static constexpr int kMaxOpenBoxes = 2;
+  // How long a replayed box shows before its recorded answer is given.
+  static constexpr std::uint64_t kReplayedBoxMicroseconds = kMicrosecondsPerSecond;
+
+  // With a `recording` the session is written to it as it goes; with a
+  // `replay` the session is that recording played back.
+  Session(Host& host, RecordingSink* recording, ScriptPlayer* replay);
+  Session(const Session&) = delete;
+  Session& operator=(const Session&) = delete;
+
+  // ---- inputs
+  void keyDown(const KeyInput& key);
+  void keyUp(const KeyInput& key);
+  void menuPointer(PointerAction action, MenuTarget target);
+  // `target` as MessageBox takes it: a button's index, kCloseBox or kNone.
+  void boxPointer(PointerAction action, int target);
+  // The window's close box, or its equivalent: ends the session at once,
+  // every open box giving up with the answer that changes nothing.
+  void closeWindow();
+  // The window lost the keyboard.
+  void focusLost();
+
+  // ---- time
+  // Does what is due now: the game's tick, or in a replay the recording's
+  // next step or a shown box's recorded answer.
+  void advance();
+  // How long the shell may wait for an input before calling advance()
+  // again: 0 for at once, -1 for as long as it takes.
+  int millisecondsToWait();
+
+  // ---- what to show
+  const Menu& menu() const { return menu_; }
+  int openBoxes() const { return openBoxes_; }
+  const MessageBox& box(int depth) const { return *boxes_[static_cast<std::size_t>(depth)]; }
+  // True once the newest box has its answer, or the session has ended: what
+  // waitForAnswer() waits for.
+  bool newestBoxDone() const;
+  void paint(Canvas& canvas) const { game_.paint(canvas); }
+  // Something changed since the last call to painted().
+  bool needsPaint() const { return needsPaint_; }
+  void painted() { needsPaint_ = false; }
+  void invalidate() override { needsPaint_ = true; }
+
+  bool ended() const override { return ended_; }
+  int exitCode() const { return exitCode_; }
+  bool replaying() const { return replay_ != nullptr; }
+  // How a replay went: where it stopped, and why.
+  const ScriptOutcome* replayOutcome() const {
+    return replay_ != nullptr ? &replay_->outcome() : nullptr;
+  }
+  bool recordingFailed() const { return game_.recordingFailed(); }
+  const GameState& gameState() const { return game_.state(); }
+
+ private:
+  // Platform: what the game asks of its window.
+  void startGameTimer() override;
+  void stopGameTimer() override;
+  int showMessageBox(std::string_view text, std::string_view caption, BoxButtons buttons) override;
+  void postQuit(int exitCode) override;
+
+  // ScriptDriver: how a replay reaches the game.
+  void command(int id) override { game_.command(id); }
+  void timer() override;
+  void keyDown(int virtualKey) override { game_.keyDown(virtualKey); }
+  void close() override { closeWindow(); }
+  bool timerRunning() const override { return gameTimerOn_; }
+  GameState& state() override { return game_.state(); }
+
+  MessageBox* newestBox();
+  void follow(const MenuReply& reply);
+  void follow(const BoxReply& reply);
+  void tick();
+  void playRecording();
+  void answerReplayedBox();
+  void end(int exitCode);
+
+  Host& host_;
+  RecordedGame game_;
+  ScriptPlayer* replay_;
+  Menu menu_;
+  Pacer pacer_;
+  std::array<std::optional<MessageBox>, kMaxOpenBoxes> boxes_;
+  int openBoxes_ = 0;
+  // A replayed box's recorded answer, and when it is given.
+  struct ReplayedBox {
+    ScriptPlayer::BoxReply reply;
+    std::uint64_t due = 0;
+  };
+  std::array<ReplayedBox, kMaxOpenBoxes> replayed_{};
+  bool gameTimerOn_ = false;
+  bool windowClosed_ = false;
+  bool needsPaint_ = true;
+  bool ended_ = false;
+  int exitCode_ = 0;
+};
+
+}  // namespace vantorix::shell
