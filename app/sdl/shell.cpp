@@ -17,12 +17,6 @@ double processorSeconds() {
   return static_cast<double>(std::clock()) / CLOCKS_PER_SEC;
 }
 
-// What a box gives when nobody can answer it any more: the choice that
-// changes nothing.
-int unanswered(BoxButtons buttons) {
-  return buttons == BoxButtons::kYesNo ? kIdNo : kIdOk;
-}
-
 }  // namespace
 
 Shell::Shell(SDL_Window* window, Presenter& presenter, const SpriteSurfaces& sprites,
@@ -349,13 +343,13 @@ void Shell::stopGameTimer() {
 int Shell::showMessageBox(std::string_view text, std::string_view caption, BoxButtons buttons) {
   // After the window's end no box opens again; nor does one beyond what a
   // game ever stacks.
-  if (quit_ || openBoxes_ == kMaxOpenBoxes) return unanswered(buttons);
+  if (quit_ || openBoxes_ == kMaxOpenBoxes) return unansweredAnswer(buttons);
   follow(menu_.close());
   const auto index = static_cast<std::size_t>(openBoxes_++);
   MessageBox& box = boxes_[index].emplace(text, caption, buttons);
   if (replay_ != nullptr) {
     // The box shows for a second with the recorded answer's button focused.
-    int answer = unanswered(buttons);
+    int answer = unansweredAnswer(buttons);
     if (!replay_->answers.empty()) {
       answer = replay_->answers.front();
       replay_->answers.pop_front();
@@ -367,7 +361,7 @@ int Shell::showMessageBox(std::string_view text, std::string_view caption, BoxBu
   dirty_ = true;
   while (!quit_ && !box.answered())
     turn();
-  const int answer = box.answered() ? box.answer() : unanswered(buttons);
+  const int answer = box.answered() ? box.answer() : unansweredAnswer(buttons);
   boxes_[static_cast<std::size_t>(--openBoxes_)].reset();
   dirty_ = true;
   return answer;
