@@ -1,13 +1,13 @@
-// A recording written to a file as the session goes: every line is on disk
-// as soon as it is made, so a session killed midway leaves at worst its last
-// line cut short.
+// A recording written to a file as the session goes, appended line by line:
+// every line is on disk as soon as the recorder hands it over, so a session
+// killed midway leaves at worst its last line cut short.
 #pragma once
 
 #include <cstdio>
 #include <memory>
 #include <string>
 
-#include "app/recorder.h"
+#include "script/recorder.h"
 
 namespace vantorix::sdl {
 
@@ -16,19 +16,14 @@ class FileRecording final : public RecordingSink {
   // False, with the reason in `error`, when the file cannot be made.
   bool open(const std::string& path, std::string& error);
 
-  void addLine(std::string_view line) override;
-  void replaceLastLine(std::string_view line) override;
+  bool addLine(std::string_view line) override;
 
  private:
-  void write(std::string_view line);
-
   struct Closer {
     void operator()(std::FILE* file) const { std::fclose(file); }
   };
   std::unique_ptr<std::FILE, Closer> file_;
   std::string path_;
-  long lastLineAt_ = 0;
-  std::size_t lastLineSize_ = 0;
   bool failed_ = false;
 };
 

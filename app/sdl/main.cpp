@@ -99,7 +99,7 @@ int runProgram(const Options& options) {
   Replay replay;
   if (options.mode == Options::Mode::kReplay) {
     std::string error;
-    if (!replay.load(options.file, error)) {
+    if (!replay.open(options.file, error)) {
       std::fprintf(stderr, "%s\n", error.c_str());
       return 2;
     }
