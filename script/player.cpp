@@ -36,7 +36,7 @@ void ScriptDriver::digestTaken(std::uint64_t) {}
 
 int ScriptOutcome::exitStatus() const {
   switch (kind) {
-    case Kind::kPlaying:
+    case Kind::kPlayedThrough:
       break;
     case Kind::kMalformed:
       return kMalformedScriptExit;

@@ -48,14 +48,15 @@ class ScriptDriver {
   ~ScriptDriver() = default;
 };
 
-// How far a script got: played without a fault so far, or stopped at a line.
+// How a script went: played through (so far, while there is more to play),
+// or stopped at a line.
 struct ScriptOutcome {
-  enum class Kind { kPlaying, kMalformed, kDiffers };
-  Kind kind = Kind::kPlaying;
+  enum class Kind { kPlayedThrough, kMalformed, kDiffers };
+  Kind kind = Kind::kPlayedThrough;
   long line = 0;
   std::string message;  // what was wrong, as the error line says it
 
-  // 0 while playing, kMalformedScriptExit or kReplayDiffersExit.
+  // 0 when played through, kMalformedScriptExit or kReplayDiffersExit.
   int exitStatus() const;
 };
 
@@ -89,7 +90,7 @@ class ScriptPlayer {
   BoxReply answerFor(std::string_view text, BoxButtons buttons);
 
   const ScriptOutcome& outcome() const { return outcome_; }
-  bool stopped() const { return outcome_.kind != ScriptOutcome::Kind::kPlaying; }
+  bool stopped() const { return outcome_.kind != ScriptOutcome::Kind::kPlayedThrough; }
 
  private:
   // What a recording may queue ahead (the loss and the continue box), with
