@@ -4,17 +4,12 @@
 
 #include <string_view>
 
+#include "game/box_answers.h"
+
 namespace vantorix {
 
 inline constexpr int kGameTimerId = 301;
 inline constexpr int kGameTimerPeriodMs = 1;
-
-enum class BoxButtons { kOk, kYesNo };
-
-// The answers a message box can give.
-inline constexpr int kIdOk = 1;
-inline constexpr int kIdYes = 6;
-inline constexpr int kIdNo = 7;
 
 class Platform {
  public:

@@ -7,7 +7,7 @@
 #include <optional>
 
 #include "app/game.h"
-#include "app/recorder.h"
+#include "script/recorder.h"
 
 namespace vantorix {
 
@@ -25,6 +25,11 @@ class RecordedGame {
 
   const GameState& state() const { return game_.state(); }
   GameState& state() { return game_.state(); }
+
+  // True once the sink could not take a line: the recording stopped there.
+  bool recordingFailed() const { return recorder_ && recorder_->failed(); }
+  // The recorder, or null for the plain game.
+  const Recorder* recorder() const { return recorder_ ? &*recorder_ : nullptr; }
 
  private:
   // The platform as the game sees it: the shell's, with the recorder told.

@@ -90,8 +90,7 @@ int runProgram(const Options& options) {
   if (options.mode == Options::Mode::kRecord) {
     std::string error;
     if (!file.open(options.file, error)) {
-      std::fprintf(stderr, "vantorix: cannot write the recording %s: %s\n", options.file.c_str(),
-                   error.c_str());
+      std::fprintf(stderr, "%s\n", error.c_str());
       return 2;
     }
     recording = &file;
@@ -99,7 +98,7 @@ int runProgram(const Options& options) {
   Replay replay;
   if (options.mode == Options::Mode::kReplay) {
     std::string error;
-    if (!replay.load(options.file, error)) {
+    if (!replay.open(options.file, error)) {
       std::fprintf(stderr, "%s\n", error.c_str());
       return 2;
     }
@@ -160,7 +159,8 @@ int runProgram(const Options& options) {
   Shell shell(window.window, presenter, sprites, field.surface, seconds, recording,
               options.mode == Options::Mode::kReplay ? &replay : nullptr);
   const int code = shell.run();
-  return code < 0 ? 1 : code;
+  if (code < 0) return 1;
+  return code == 0 && file.failed() ? kRecordingFailedExit : code;
 }
 
 }  // namespace

@@ -1,69 +1,67 @@
 #include "app/sdl/replay.h"
 
-#include <fstream>
-#include <iterator>
-#include <sstream>
-#include <string_view>
+#include <cstdio>
+#include <filesystem>
 
-#include "tools/sim/null_stream.h"
-#include "tools/sim/simulator.h"
+#include "app/headless_game.h"
 
 namespace vantorix::sdl {
 
 namespace {
 
-constexpr std::string_view kExpectedDigest = "#> digest ";
-
-std::vector<std::string_view> splitLines(std::string_view text) {
-  std::vector<std::string_view> lines;
-  while (!text.empty()) {
-    const std::size_t end = text.find('\n');
-    lines.push_back(text.substr(0, end));
-    text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
-  }
-  return lines;
+std::string refusal(const std::string& path, const ScriptOutcome& outcome) {
+  return "vantorix: " + path + ": line " + std::to_string(outcome.line) + ": " + outcome.message;
 }
 
 }  // namespace
 
-bool Replay::load(const std::string& path, std::string& error) {
+bool Replay::open(const std::string& path, std::string& error) {
   path_ = path;
-  std::ifstream file(path, std::ios::binary);
-  if (!file) {
+  std::error_code ignored;
+  if (std::filesystem::is_directory(path, ignored)) {
+    error = "vantorix: cannot read the recording " + path + ": it is a directory";
+    return false;
+  }
+  file_.open(path, std::ios::binary);
+  if (!file_) {
     error = "vantorix: cannot read the recording " + path;
     return false;
   }
-  text_.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-
-  // The simulator reads it through first, so that whatever it would refuse
-  // is refused before anything is shown.
-  sim::NullStream printed;
-  sim::Simulator simulator(printed);
-  simulator.writeFrames(false);
-  std::istringstream script(text_);
-  std::ostringstream refusal;
-  if (simulator.run(script, refusal) == sim::kScriptErrorExit) {
-    std::string line = refusal.str();
-    if (!line.empty() && line.back() == '\n') line.pop_back();
-    constexpr std::string_view kSimulator = "vantorix-sim: ";
-    if (line.starts_with(kSimulator)) line.erase(0, kSimulator.size());
-    error = "vantorix: " + path + ": " + line;
+  // Read twice: a pipe, whose bytes are gone once read, cannot be.
+  if (file_.tellg() < 0) {
+    error = "vantorix: cannot replay " + path +
+            ": it can be read only once (a pipe?); save it to a file first";
     return false;
   }
-
-  const std::vector<std::string_view> lines = splitLines(text_);
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    std::optional<sim::ScriptStep> step = sim::readStep(lines[i]);
-    if (step) {
-      steps_.push_back({std::move(*step), static_cast<long>(i + 1), {}});
-    } else if (!steps_.empty() && steps_.back().step.kind == sim::ScriptStep::Kind::kDigest &&
-               lines[i].starts_with(kExpectedDigest)) {
-      std::string_view value = lines[i].substr(kExpectedDigest.size());
-      if (!value.empty() && value.back() == '\r') value.remove_suffix(1);
-      steps_.back().expectedDigest = value;
+  {
+    LineReader lines(file_);
+    ScriptPlayer checker(lines, ScriptPlayer::Checks::kNone);
+    HeadlessGame game(checker);
+    checker.playThrough(game);
+    if (checker.stopped()) {
+      error = refusal(path, checker.outcome());
+      return false;
     }
   }
+  file_.clear();
+  if (!file_.seekg(0)) {
+    error = "vantorix: cannot read the recording " + path + " again from its start";
+    return false;
+  }
+  reader_.emplace(file_);
+  player_.emplace(*reader_, ScriptPlayer::Checks::kDigests);
   return true;
+}
+
+int Replay::finish() const {
+  const ScriptOutcome& outcome = player_->outcome();
+  if (outcome.kind == ScriptOutcome::Kind::kMalformed) {
+    std::fprintf(stderr, "%s\n", refusal(path_, outcome).c_str());
+  } else if (outcome.kind == ScriptOutcome::Kind::kDiffers) {
+    std::fprintf(stderr, "vantorix: %s:%ld: %s\n", path_.c_str(), outcome.line,
+                 outcome.message.c_str());
+  }
+  return outcome.exitStatus();
 }
 
 }  // namespace vantorix::sdl

@@ -1,43 +1,35 @@
-// A recording to play back in the window: read and checked whole before the
-// window opens (a line the simulator would refuse is refused here too), then
-// handed out one step at a time, each digest with the value the recording
-// says it must have.
+// A recording to play back in the window. It is played through once without
+// a window, by the same player on a headless game, so that whatever the
+// simulator would refuse is refused before anything is shown; then it is
+// read again from its start as the window plays it, never held whole.
 #pragma once
 
-#include <deque>
+#include <fstream>
 #include <optional>
 #include <string>
-#include <vector>
 
-#include "tools/sim/script_step.h"
+#include "script/player.h"
+#include "script/script_lines.h"
 
 namespace vantorix::sdl {
 
 class Replay {
  public:
-  struct Step {
-    sim::ScriptStep step;
-    long line;
-    std::string expectedDigest;  // after a digest step: its "#> digest" value, if any
-  };
+  // False with one line in `error` for a file that cannot be read twice or
+  // that the simulator would stop at.
+  bool open(const std::string& path, std::string& error);
 
-  // False with one line in `error` for a file that cannot be read or that
-  // the simulator would stop at.
-  bool load(const std::string& path, std::string& error);
-
-  const std::string& path() const { return path_; }
-  // The step due now, or nullptr once the recording is played.
-  const Step* current() const { return at_ < steps_.size() ? &steps_[at_] : nullptr; }
-  void advance() { ++at_; }
-
-  // The answers of the answer steps played so far, for the boxes to come.
-  std::deque<int> answers;
+  // The player of the window's run, which checks every digest; open first.
+  ScriptPlayer& player() { return *player_; }
+  // Once the player has nothing more to play: says on standard error why
+  // the recording stopped short, if it did, and gives the exit status.
+  int finish() const;
 
  private:
   std::string path_;
-  std::string text_;  // the steps' words point into it
-  std::vector<Step> steps_;
-  std::size_t at_ = 0;
+  std::ifstream file_;
+  std::optional<LineReader> reader_;
+  std::optional<ScriptPlayer> player_;
 };
 
 }  // namespace vantorix::sdl

@@ -8,8 +8,6 @@
 #include "app/sdl/key_map.h"
 #include "app/sdl/menu_layout.h"
 #include "app/sdl/surface_canvas.h"
-#include "game/digest.h"
-#include "game/field_table.h"
 
 namespace vantorix::sdl {
 
@@ -17,12 +15,6 @@ namespace {
 
 double processorSeconds() {
   return static_cast<double>(std::clock()) / CLOCKS_PER_SEC;
-}
-
-// What a box gives when nobody can answer it any more: the choice that
-// changes nothing.
-int unanswered(BoxButtons buttons) {
-  return buttons == BoxButtons::kYesNo ? kIdNo : kIdOk;
 }
 
 }  // namespace
@@ -91,7 +83,7 @@ int Shell::millisecondsToWait() const {
                        : static_cast<int>((due - at) * 1000 / SDL_GetPerformanceFrequency() + 1);
     }
     // Between ticks a recording waits for the clock; any other step is due now.
-    return replayTicksLeft_ > 0 ? pacer_.millisecondsUntilDue(clockNow()) : 0;
+    return replayTickNext_ ? pacer_.millisecondsUntilDue(clockNow()) : 0;
   }
   // With no game clock running there is nothing to do until the user acts.
   return pacer_.running() ? pacer_.millisecondsUntilDue(clockNow()) : -1;
@@ -100,69 +92,28 @@ int Shell::millisecondsToWait() const {
 void Shell::playRecording() {
   if (openBoxes_ > 0) {
     const auto top = static_cast<std::size_t>(openBoxes_ - 1);
-    if (now() >= replayAnswerDue_[top]) boxes_[top]->answerAs(replayAnswers_[top]);
-    return;
-  }
-  const Replay::Step* step = replay_->current();
-  if (step == nullptr) {
-    postQuit(0);  // the recording ends here, and so does its session
-    return;
-  }
-  using Kind = sim::ScriptStep::Kind;
-  const bool ticks = step->step.kind == Kind::kTick || step->step.kind == Kind::kRun;
-  if (!ticks) {
-    const Replay::Step played = *step;
-    replay_->advance();
-    playStep(played);
-    return;
-  }
-  // The recorded timer messages at the game's own pace, whatever the game
-  // did with its timer.
-  if (replayTicksLeft_ < 0) {
-    replayTicksLeft_ = step->step.count;
-    if (!pacer_.running()) pacer_.start(clockNow());
-  }
-  if (step->step.kind == Kind::kRun && !gameTimerOn_) replayTicksLeft_ = 0;
-  if (replayTicksLeft_ == 0) {
-    replayTicksLeft_ = -1;
-    replay_->advance();
-  } else if (pacer_.due(clockNow())) {
-    --replayTicksLeft_;
-    tick();
-  }
-}
-
-void Shell::playStep(const Replay::Step& step) {
-  using Kind = sim::ScriptStep::Kind;
-  switch (step.step.kind) {
-    case Kind::kKey:
-      game_.keyDown(step.step.value);
-      break;
-    case Kind::kCommand:
-      game_.command(step.step.value);
-      break;
-    case Kind::kAnswer:
-      replay_->answers.insert(replay_->answers.end(), step.step.answers.begin(),
-                              step.step.answers.end());
-      break;
-    case Kind::kSet:
-      *findField(game_.state(), step.step.words[0]) = step.step.value;
-      break;
-    case Kind::kDigest: {
-      char hex[17];
-      formatDigest(digest(game_.state()), hex);
-      if (step.expectedDigest.empty() || step.expectedDigest == hex) break;
-      std::fprintf(stderr, "vantorix: %s:%ld: the digest is %s, the recording says %s\n",
-                   replay_->path().c_str(), step.line, hex, step.expectedDigest.c_str());
-      postQuit(kReplayDiffers);
-      break;
-    }
-    case Kind::kClose:
+    if (now() < replayAnswerDue_[top]) return;
+    if (replayAnswers_[top].closesWindow) {
       closeWindow();
-      break;
-    default:  // what only prints or writes files in the simulator
-      break;
+    } else {
+      boxes_[top]->answerAs(replayAnswers_[top].answer);
+    }
+    return;
   }
+  ScriptPlayer& player = replay_->player();
+  const ScriptPlayer::Next next = player.next(*this);
+  if (next == ScriptPlayer::Next::kEnd) {
+    postQuit(replay_->finish());  // the recording ends here, and so does its session
+    return;
+  }
+  if (next == ScriptPlayer::Next::kTimer) {
+    // The recorded timer messages at the game's own pace, whatever the game
+    // did with its timer.
+    if (!pacer_.running()) pacer_.start(clockNow());
+    if (!pacer_.due(clockNow())) return;
+  }
+  player.play(*this);
+  replayTickNext_ = player.next(*this) == ScriptPlayer::Next::kTimer;
 }
 
 void Shell::handle(const SDL_Event& event) {
@@ -337,25 +288,21 @@ void Shell::stopGameTimer() {
 int Shell::showMessageBox(std::string_view text, std::string_view caption, BoxButtons buttons) {
   // After the window's end no box opens again; nor does one beyond what a
   // game ever stacks.
-  if (quit_ || openBoxes_ == kMaxOpenBoxes) return unanswered(buttons);
+  if (quit_ || openBoxes_ == kMaxOpenBoxes) return unansweredAnswer(buttons);
   follow(menu_.close());
   const auto index = static_cast<std::size_t>(openBoxes_++);
   shell::MessageBox& box = boxes_[index].emplace(text, caption, buttons);
   if (replay_ != nullptr) {
     // The box shows for a second with the recorded answer's button focused.
-    int answer = unanswered(buttons);
-    if (!replay_->answers.empty()) {
-      answer = replay_->answers.front();
-      replay_->answers.pop_front();
-    }
-    replayAnswers_[index] = answer;
+    const ScriptPlayer::BoxReply reply = replay_->player().answerFor(text, buttons);
+    replayAnswers_[index] = reply;
     replayAnswerDue_[index] = now() + SDL_GetPerformanceFrequency();
-    box.focusAnswer(answer);
+    if (!reply.closesWindow) box.focusAnswer(reply.answer);
   }
   dirty_ = true;
   while (!quit_ && !box.answered())
     turn();
-  const int answer = box.answered() ? box.answer() : unanswered(buttons);
+  const int answer = box.answered() ? box.answer() : unansweredAnswer(buttons);
   boxes_[static_cast<std::size_t>(--openBoxes_)].reset();
   dirty_ = true;
   return answer;

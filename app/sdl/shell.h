@@ -22,13 +22,11 @@
 #include "app/shell/menu.h"
 #include "app/shell/message_box.h"
 #include "app/shell/pacer.h"
+#include "script/player.h"
 
 namespace vantorix::sdl {
 
-// The exit status of a replay whose game went another way than recorded.
-inline constexpr int kReplayDiffers = 3;
-
-class Shell final : public Platform {
+class Shell final : public Platform, private ScriptDriver {
  public:
   // `field` is the client area's picture, in the presenter's format. A
   // positive `reportSeconds` measures that much ticking. With a `recording`
@@ -67,7 +65,14 @@ class Shell final : public Platform {
   // The replay's part of a turn: the next step of the recording, or the
   // answer of the box it opened once that has shown for a while.
   void playRecording();
-  void playStep(const Replay::Step& step);
+  // ScriptDriver: the recording's messages, delivered as the player's would be.
+  void command(int id) override { game_.command(id); }
+  void timer() override { tick(); }
+  void keyDown(int virtualKey) override { game_.keyDown(virtualKey); }
+  void close() override { closeWindow(); }
+  bool timerRunning() const override { return gameTimerOn_; }
+  bool ended() const override { return quit_; }
+  GameState& state() override { return game_.state(); }
   void handle(const SDL_Event& event);
   void keyDown(const SDL_KeyboardEvent& key);
   void keyUp(const SDL_KeyboardEvent& key);
@@ -97,9 +102,9 @@ class Shell final : public Platform {
   int openBoxes_ = 0;
   Replay* replay_;
   // A replayed box's recorded answer, and when it is given.
-  std::array<int, kMaxOpenBoxes> replayAnswers_{};
+  std::array<ScriptPlayer::BoxReply, kMaxOpenBoxes> replayAnswers_{};
   std::array<Uint64, kMaxOpenBoxes> replayAnswerDue_{};
-  std::int64_t replayTicksLeft_ = -1;  // of the tick step under way, or -1
+  bool replayTickNext_ = false;  // the recording's next step is a timer message
   bool gameTimerOn_ = false;
   bool dirty_ = true;
   bool quit_ = false;

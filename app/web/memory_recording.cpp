@@ -13,15 +13,10 @@ MemoryRecording::MemoryRecording() {
   text_.reserve(kRoomAtStart);
 }
 
-void MemoryRecording::addLine(std::string_view line) {
-  lastLineAt_ = text_.size();
+bool MemoryRecording::addLine(std::string_view line) {
   text_.append(line);
   text_.push_back('\n');
-}
-
-void MemoryRecording::replaceLastLine(std::string_view line) {
-  text_.resize(lastLineAt_);
-  addLine(line);
+  return true;
 }
 
 }  // namespace vantorix::web

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/recorder.h"
+#include "script/recorder.h"
 
 namespace vantorix::web {
 
@@ -13,14 +13,12 @@ class MemoryRecording final : public RecordingSink {
  public:
   MemoryRecording();
 
-  void addLine(std::string_view line) override;
-  void replaceLastLine(std::string_view line) override;
+  bool addLine(std::string_view line) override;
 
   std::string_view text() const { return text_; }
 
  private:
   std::string text_;
-  std::size_t lastLineAt_ = 0;
 };
 
 }  // namespace vantorix::web

@@ -13,6 +13,23 @@ std::uint32_t addressOf(const void* p) {
 
 }  // namespace
 
+std::string_view WebShell::recording() {
+  const std::string_view text = recording_.text();
+  const RecordingLine held = game_.recorder()->heldLine();
+  const std::string_view run = held.view();
+  if (run.empty()) return text;
+  // Made again only when the recording has grown: the page asks for its
+  // address and its length one after the other.
+  const bool current = withHeldTicks_.size() == text.size() + run.size() + 1 &&
+                       std::string_view(withHeldTicks_).substr(text.size(), run.size()) == run;
+  if (!current) {
+    withHeldTicks_.assign(text);
+    withHeldTicks_ += run;
+    withHeldTicks_ += '\n';
+  }
+  return withHeldTicks_;
+}
+
 const RgbaFrame& WebShell::paint() {
   canvas_.clear();
   game_.paint(canvas_);

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "app/recorded_game.h"
@@ -31,7 +32,9 @@ struct WaitRecord {
 class WebShell {
  public:
   RecordedGame& game() { return game_; }
-  std::string_view recording() const { return recording_.text(); }
+  // The session's recording so far, with the run of ticks the recorder
+  // holds until its next line: what a recording saved now must replay.
+  std::string_view recording();
   // Erases the client area to the window's black and paints the game into
   // the frame.
   const RgbaFrame& paint();
@@ -43,6 +46,7 @@ class WebShell {
   WebPlatform platform_;
   MemoryRecording recording_;
   RecordedGame game_{platform_, &recording_};
+  std::string withHeldTicks_;  // recording() while ticks are held
   PixelCanvas canvas_;
   RgbaFrame frame_;
   std::array<WaitRecord, kMaxWaitingBoxes> waits_{};

@@ -381,11 +381,15 @@ wait_exit closed_at_box 20
 [ "$status" = 0 ] || fail "closing the window at the quit box ended with status $status"
 echo "ok: closing the window while the quit box waits exits at once with status 0"
 if [ -n "$sim" ]; then
-  tail -n 3 "$work/lost.sim" | head -n 1 | grep -qx digest || fail "the closed session's recording ends without its digest"
+  [ "$(tail -n 4 "$work/lost.sim" | sed -n '1p;3p' | tr '\n' ,)" = "digest,answer close," ] ||
+    fail "the closed session's recording does not end with its digest and the box answered close"
   cmake -DSIM="$sim" -DSCRIPT="$work/lost.sim" -P "$here/../run_scenario.cmake" >"$work/lost_sim.log" 2>&1 ||
     fail "the simulator's replay of the lost game went another way: $(cat "$work/lost_sim.log")"
   echo "ok: the lost game's recording, boxes inside a tick and the window closed at a box, replays in the simulator"
 fi
+expect_status 0 lost_replay --replay "$work/lost.sim"
+[ -s "$work/lost_replay.log" ] && fail "the lost game's replay wrote to stderr: $(cat "$work/lost_replay.log")"
+echo "ok: the window plays the lost game back to the window closed at the quit box"
 
 menu_closed() { shot mouse_closed && [ "$(pixel mouse_closed 5 47)" != "242,242,242" ] &&
   [ "$(pixel mouse_closed 3 3)" = "240,240,240" ]; }

@@ -3,7 +3,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "app/recorder.h"
+#include "script/recorder.h"
 
 namespace vantorix::planner {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/script_words.h"
+#include "script/words.h"
 #include "tools/planner/scenario_writer.h"
 
 namespace vantorix::planner {

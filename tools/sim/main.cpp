@@ -7,7 +7,7 @@
 int main(int argc, char** argv) {
   if (argc > 2) {
     std::cerr << "usage: vantorix-sim [SCRIPT]\n";
-    return vantorix::sim::kScriptErrorExit;
+    return vantorix::kMalformedScriptExit;
   }
   std::ios::sync_with_stdio(false);
   vantorix::sim::Simulator simulator(std::cout);
@@ -15,7 +15,7 @@ int main(int argc, char** argv) {
     std::ifstream script(argv[1], std::ios::binary);
     if (!script) {
       std::cerr << "vantorix-sim: cannot open " << argv[1] << '\n';
-      return vantorix::sim::kScriptErrorExit;
+      return vantorix::kMalformedScriptExit;
     }
     return simulator.run(script, std::cerr);
   }

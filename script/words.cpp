@@ -1,9 +1,9 @@
-#include "app/script_words.h"
+#include "script/words.h"
 
 #include <array>
 #include <utility>
 
-#include "app/platform.h"
+#include "game/box_answers.h"
 #include "game/keyboard.h"
 
 namespace vantorix {
