@@ -11,12 +11,14 @@
 #include <vector>
 
 #include "app/sdl/file_recording.h"
+#include "app/sdl/loop.h"
 #include "app/sdl/menu_layout.h"
 #include "app/sdl/options.h"
 #include "app/sdl/presenter.h"
 #include "app/sdl/replay.h"
-#include "app/sdl/shell.h"
+#include "app/sdl/sdl_events.h"
 #include "app/sdl/sprite_surfaces.h"
+#include "app/sdl/window_screen.h"
 #include "app/texts.h"
 #include "app/version.h"
 #include "render/client_area.h"
@@ -156,10 +158,14 @@ int runProgram(const Options& options) {
   if (field.surface == nullptr) return fail("cannot make the picture");
   SDL_SetWindowIcon(window.window, sprites.surface(Sprite::kPlayerShip));
 
-  Shell shell(window.window, presenter, sprites, field.surface, seconds, recording,
-              options.mode == Options::Mode::kReplay ? &replay : nullptr);
-  const int code = shell.run();
+  const bool replaying = options.mode == Options::Mode::kReplay;
+  SdlEvents events;
+  WindowScreen screen(window.window, presenter, sprites, field.surface);
+  Loop loop(events, screen, recording, replaying ? &replay.player() : nullptr, seconds);
+  const int code = loop.run();
   if (code < 0) return 1;
+  // A replay that stops short says why.
+  if (replaying && loop.session().replayOutcome()->exitStatus() != 0) return replay.finish();
   return code == 0 && file.failed() ? kRecordingFailedExit : code;
 }
 

@@ -20,7 +20,8 @@ EventSource::Waited SdlEvents::wait(int milliseconds, WindowEvent& event) {
   SDL_Event from;
   // Events the loop has no use for are let go; the wait goes on only while
   // there is time left for it.
-  const std::uint64_t until = now() + static_cast<std::uint64_t>(milliseconds > 0 ? milliseconds : 0) * 1000;
+  const std::uint64_t until =
+      now() + static_cast<std::uint64_t>(milliseconds > 0 ? milliseconds : 0) * 1000;
   for (;;) {
     int got = 0;
     if (milliseconds < 0) {

@@ -186,8 +186,7 @@ void Session::stopGameTimer() {
   host_.clockChanged();
 }
 
-int Session::showMessageBox(std::string_view text, std::string_view caption,
-                            BoxButtons buttons) {
+int Session::showMessageBox(std::string_view text, std::string_view caption, BoxButtons buttons) {
   // After the window's end no box opens again; nor does one beyond what a
   // game ever stacks.
   if (ended_ || openBoxes_ == kMaxOpenBoxes) return unansweredAnswer(buttons);

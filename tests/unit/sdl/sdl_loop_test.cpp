@@ -126,7 +126,7 @@ std::vector<std::string> linesOf(const std::string& text) {
 TEST(Loop, TheGameTicksOnBehindTheStartBoxOfARunningGameWhoseKeysAreTheBoxs) {
   ScriptedWindow window;
   chooseStart(window, 0.1).keys(0.2, {kReturn});
-  chooseStart(window, 1.2).keys(1.7, {kVkLeft, kVkLeft, kVkSpace, kReturn});
+  chooseStart(window, 1.2).keys(1.7, {kVkLeft, kVkLeft, shell::kVkN, kReturn});
   chooseQuit(window, 2.0).keys(2.1, {shell::kVkY});
   const Played played = play(window);
   EXPECT_EQ(played.exitCode, 0);
@@ -157,12 +157,15 @@ TEST(Loop, ClosingTheWindowAtABoxEndsAtOnceAndTheRecordingStillReplays) {
     double closeAt;
   };
   const Case cases[] = {
-      {"start, the game running behind it", {{0.1, {shell::kVkF10, kDown, kReturn}},
-                                             {0.2, {kReturn}}, {1.0, {shell::kVkF10, kDown, kReturn}}},
+      {"start, the game running behind it",
+       {{0.1, {shell::kVkF10, kDown, kReturn}},
+        {0.2, {kReturn}},
+        {1.0, {shell::kVkF10, kDown, kReturn}}},
        1.5},
       {"quit", {{0.1, {shell::kVkF10, kDown, kDown, kReturn}}}, 0.5},
-      {"continue, opened inside a tick", {{0.1, {shell::kVkF10, kDown, kReturn}},
-                                          {0.2, {kReturn}}, {30, {kReturn}}}, 31},
+      {"continue, opened inside a tick",
+       {{0.1, {shell::kVkF10, kDown, kReturn}}, {0.2, {kReturn}}, {30, {kReturn}}},
+       31},
       {"none: the game running", {{0.1, {shell::kVkF10, kDown, kReturn}}, {0.2, {kReturn}}}, 3},
   };
   for (const Case& c : cases) {
