@@ -99,6 +99,8 @@ class Session final : private Platform, private ScriptDriver {
     return replay_ != nullptr ? &replay_->outcome() : nullptr;
   }
   bool recordingFailed() const { return game_.recordingFailed(); }
+  // The recorder of the session's recording, or null for none.
+  const Recorder* recorder() const { return game_.recorder(); }
   const GameState& gameState() const { return game_.state(); }
 
  private:
