@@ -26,6 +26,7 @@ export class GameModule {
   #exports;
   #changed;
   #fault;
+  #now;
   #depth = 0;       // calls under way, nested in each other
   #broken = false;
   #waiting = [];    // calls that wait for a box's answer, oldest first
@@ -34,18 +35,20 @@ export class GameModule {
 
   // `changed()` runs after every call from the page into the module, once
   // the calls whose boxes have their answers have run on; `fault(error)`
-  // hears of a call that failed, after which the module is called no more.
-  static async create(compiled, { changed, fault }) {
-    const module = new GameModule(changed, fault);
+  // hears of a call that failed, after which the module is called no more;
+  // `now()` is the clock in milliseconds, performance.now() unless given.
+  static async create(compiled, { changed, fault, now = () => performance.now() }) {
+    const module = new GameModule(changed, fault, now);
     const instance = await WebAssembly.instantiate(compiled, { page: module.#imports() });
     module.#exports = instance.exports;
     module.#exports._initialize();
     return module;
   }
 
-  constructor(changed, fault) {
+  constructor(changed, fault, now) {
     this.#changed = changed;
     this.#fault = fault;
+    this.#now = now;
   }
 
   // ---- inputs
@@ -185,8 +188,9 @@ export class GameModule {
   // ---- the calls
 
   #writeKeyCode(code) {
-    const room = new Uint8Array(this.#exports.memory.buffer, this.#exports.keyCode(),
-                                this.#exports.keyCodeRoom());
+    // The address first: the module's first call may grow its memory.
+    const address = this.#exports.keyCode();
+    const room = new Uint8Array(this.#exports.memory.buffer, address, this.#exports.keyCodeRoom());
     const { read, written } = utf8Encoder.encodeInto(code, room);
     return read === code.length ? written : -1;
   }
@@ -197,7 +201,7 @@ export class GameModule {
 
   #imports() {
     return {
-      now: () => performance.now(),
+      now: () => this.#now(),
       waitForAnswer: (record) => {
         if (this.#exports.asyncify_get_state() === kRewinding) {
           // Back from the wait: the box has its answer.
