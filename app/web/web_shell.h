@@ -78,7 +78,7 @@ class WebShell final : public shell::Host {
   std::array<char, kKeyCodeRoom> keyCode_{};
   shell::KeyInput key_{};
   MemoryRecording recording_;
-  shell::Session session_{*this, &recording_, nullptr};
+  shell::Session session_{*this, &recording_};
   std::string withHeldTicks_;  // recording() while ticks are held
   PixelCanvas canvas_;
   RgbaFrame frame_;
