@@ -35,6 +35,7 @@ test("the continue box: Tab moves the focus, Space presses No, and the title com
   const pressed = await run.page.$eval("dialog.box[open] button.pressed", (button) => button.textContent)
       .catch(() => null);
   check(pressed === no, `the space bar held shows ${pressed} pressed`);
+  await run.shot("continue-box-pressed");
   check((await run.boxes()).length === 1, "the box answered before the space bar came up");
   await run.page.keyboard.up("Space");
   await run.expectNoBox("after No on the continue box");

@@ -31,7 +31,11 @@ test("a held Return chooses 開始 and answers the start box once; its keys reac
 test("keys in play reach the game with the shared table's codes, the game ticking", async () => {
   const { run, facts } = context;
   const codes = ["KeyA", "F1", "ShiftLeft", "Digit5", "Escape", "Tab"];
+  const focus = () => run.page.evaluate(() => document.activeElement.outerHTML);
+  const focused = await focus();
   await run.press("ArrowLeft", "ArrowRight", "a", "F1", "Shift", "5", "Escape", "Tab");
+  // Kept from the browser: Tab moved no focus.
+  check(await focus() === focused, "Tab in play moved the focus");
   const recording = await run.recording();
   const expected = ["left", "right", ...codes.map(facts.keyCode)];
   check(!expected.includes(0), `the table lacks one of ${codes}`);
