@@ -56,8 +56,14 @@ export class GameModule {
   // A key going down or up; true when the page must keep it from the browser.
   key(event, down) {
     if (this.#broken) return false;
-    const kept = this.#exports.takeKey(this.#writeKeyCode(event.code), event.repeat,
-                                       event.shiftKey, event.altKey) !== 0;
+    let kept;
+    try {
+      kept = this.#exports.takeKey(this.#writeKeyCode(event.code), event.repeat, event.shiftKey,
+                                   event.altKey) !== 0;
+    } catch (error) {
+      this.#fail(error);
+      return false;
+    }
     this.#call(down ? "keyDown" : "keyUp");
     return kept;
   }
