@@ -15,41 +15,73 @@ export function check(condition, message) {
   if (!condition) throw new Error(message);
 }
 
-function press(game, code) {
-  const event = { code, repeat: false, shiftKey: false, altKey: false };
-  game.key(event, true);
-  game.key(event, false);
+// The page's module played under node, its clock a virtual one that moves
+// only when told.
+export class NodeSession {
+  game;
+  clock = 0;
+
+  static async open(pagePath) {
+    const html = readFileSync(pagePath, "utf8");
+    const base64 = /<script id="game-module" type="application\/gzip">([^<]*)<\/script>/.exec(html)[1];
+    const compiled = new WebAssembly.Module(gunzipSync(Buffer.from(base64, "base64")));
+    const session = new NodeSession();
+    session.game = await GameModule.create(compiled, {
+      changed() {},
+      fault(error) {
+        throw error;
+      },
+      now: () => session.clock,
+    });
+    return session;
+  }
+
+  // A key down (and up), as a KeyboardEvent gives it; returns whether the
+  // page keeps the key-down from the browser.
+  key(code, { down = true, repeat = false, shift = false, alt = false } = {}) {
+    return this.game.key({ code, repeat, shiftKey: shift, altKey: alt }, down);
+  }
+
+  press(...codes) {
+    for (const code of codes) {
+      this.key(code);
+      this.key(code, { down: false });
+    }
+  }
+
+  // Moves the clock on as the page's timeouts would, calling advance(),
+  // until `done()` or a limit of the game's time.
+  runUntil(done, seconds = 300) {
+    const until = this.clock + seconds * 1000;
+    while (!done()) {
+      const wait = this.game.millisecondsToWait;
+      check(wait >= 0 && this.clock < until, "the session waits for nothing more");
+      this.clock += Math.max(wait, 1);
+      this.game.advance();
+    }
+  }
+
+  newestBox() {
+    return this.game.box(this.game.openBoxes - 1);
+  }
 }
 
 // Plays the module under node to meet each box: the start box, the
 // stationary ship's loss and continue boxes, and the quit box.
 export async function moduleFacts(pagePath) {
-  const html = readFileSync(pagePath, "utf8");
-  const base64 = /<script id="game-module" type="application\/gzip">([^<]*)<\/script>/.exec(html)[1];
-  const compiled = new WebAssembly.Module(gunzipSync(Buffer.from(base64, "base64")));
-  let clock = 0;
-  const game = await GameModule.create(compiled, {
-    changed() {},
-    fault(error) {
-      throw error;
-    },
-    now: () => clock,
-  });
-  const newestBox = () => game.box(game.openBoxes - 1);
+  const session = await NodeSession.open(pagePath);
+  const { game } = session;
   const boxes = {};
-  for (const code of ["F10", "ArrowDown", "Enter"]) press(game, code);
-  boxes.start = newestBox();
-  press(game, "Enter");
-  while (game.openBoxes === 0 && clock < 300000) {
-    clock += Math.max(game.millisecondsToWait, 1);
-    game.advance();
-  }
-  boxes.loss = newestBox();
-  press(game, "Escape");
-  boxes.continue = newestBox();
-  press(game, "KeyN");
-  for (const code of ["F10", "ArrowDown", "ArrowDown", "Enter"]) press(game, code);
-  boxes.quit = newestBox();
+  session.press("F10", "ArrowDown", "Enter");
+  boxes.start = session.newestBox();
+  session.press("Enter");
+  session.runUntil(() => game.openBoxes > 0);
+  boxes.loss = session.newestBox();
+  session.press("Escape");
+  boxes.continue = session.newestBox();
+  session.press("KeyN");
+  session.press("F10", "ArrowDown", "ArrowDown", "Enter");
+  boxes.quit = session.newestBox();
   return {
     width: game.frameWidth,
     height: game.frameHeight,
