@@ -4,8 +4,7 @@
 
 namespace vantorix::shell {
 
-Session::Session(Host& host, RecordingSink* recording, ScriptPlayer* replay)
-    : host_(host), game_(*this, recording), replay_(replay) {}
+Session::Session(Host& host, RecordingSink* recording) : host_(host), game_(*this, recording) {}
 
 // ---- inputs
 
@@ -91,7 +90,7 @@ void Session::follow(const BoxReply& reply) {
 void Session::advance() {
   if (ended_) return;
   if (replay_ != nullptr) {
-    playRecording();
+    replay_->advance();
   } else if (pacer_.due(host_.now())) {
     tick();
   }
@@ -105,62 +104,8 @@ void Session::tick() {
 int Session::millisecondsToWait() {
   if (ended_) return -1;
   const std::uint64_t now = host_.now();
-  if (replay_ == nullptr) return pacer_.running() ? pacer_.millisecondsUntilDue(now) : -1;
-  if (openBoxes_ > 0) {
-    const std::uint64_t due = replayed_[static_cast<std::size_t>(openBoxes_ - 1)].due;
-    return due <= now ? 0
-                      : static_cast<int>((due - now + kMicrosecondsPerSecond / 1000 - 1) /
-                                         (kMicrosecondsPerSecond / 1000));
-  }
-  // Between ticks a recording waits for the clock; any other step is due now.
-  if (replay_->next(*this) == ScriptPlayer::Next::kTimer && pacer_.running()) {
-    return pacer_.millisecondsUntilDue(now);
-  }
-  return 0;
-}
-
-void Session::playRecording() {
-  if (openBoxes_ > 0) {
-    answerReplayedBox();
-    return;
-  }
-  switch (replay_->next(*this)) {
-    case ScriptPlayer::Next::kTimer:
-      // The recorded timer messages at the game's own pace, whatever the
-      // game did with its timer.
-      if (!pacer_.running()) {
-        pacer_.start(host_.now());
-        host_.clockChanged();
-      } else if (pacer_.due(host_.now())) {
-        host_.ticked(pacer_.takeTick(host_.now()));
-        replay_->play(*this);
-      }
-      break;
-    case ScriptPlayer::Next::kStep:
-      replay_->play(*this);
-      break;
-    case ScriptPlayer::Next::kEnd:
-      // The recording ends here, and so does its session.
-      end(replay_->outcome().exitStatus());
-      break;
-  }
-  if (replay_->stopped()) end(replay_->outcome().exitStatus());
-}
-
-void Session::answerReplayedBox() {
-  const auto depth = static_cast<std::size_t>(openBoxes_ - 1);
-  const ReplayedBox& replayed = replayed_[depth];
-  if (host_.now() < replayed.due) return;
-  if (replayed.reply.closesWindow) {
-    closeWindow();
-  } else {
-    boxes_[depth]->answerAs(replayed.reply.answer);
-  }
-  invalidate();
-}
-
-void Session::timer() {
-  game_.timer();
+  if (replay_ != nullptr) return replay_->millisecondsToWait(now);
+  return pacer_.running() ? pacer_.millisecondsUntilDue(now) : -1;
 }
 
 void Session::end(int exitCode) {
@@ -193,13 +138,7 @@ int Session::showMessageBox(std::string_view text, std::string_view caption, Box
   follow(menu_.close());
   const auto depth = static_cast<std::size_t>(openBoxes_++);
   MessageBox& box = boxes_[depth].emplace(text, caption, buttons);
-  if (replay_ != nullptr) {
-    const ScriptPlayer::BoxReply reply = replay_->answerFor(text, buttons);
-    replayed_[depth] = {reply, host_.now() + kReplayedBoxMicroseconds};
-    box.focusAnswer(reply.answer);
-    // A recording that lacks an answer stops here: the box gives up.
-    if (replay_->stopped()) box.answerAs(unansweredAnswer(buttons));
-  }
+  if (replay_ != nullptr) replay_->boxOpened(box, static_cast<int>(depth), buttons);
   invalidate();
   if (!box.answered()) host_.waitForAnswer();
   const int answer = box.answered() ? box.answer() : unansweredAnswer(buttons);

@@ -10,6 +10,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 
 #include "app/platform.h"
@@ -44,7 +45,7 @@ class Host {
 
 enum class PointerAction { kDown, kMove, kUp };
 
-class Session final : private Platform, private ScriptDriver {
+class Session final : private Platform {
  public:
   // A box over a box: the start box of a running game, and a box of the
   // game's end that one of its ticks opened.
@@ -52,8 +53,10 @@ class Session final : private Platform, private ScriptDriver {
   // How long a replayed box shows before its recorded answer is given.
   static constexpr std::uint64_t kReplayedBoxMicroseconds = kMicrosecondsPerSecond;
 
-  // With a `recording` the session is written to it as it goes; with a
-  // `replay` the session is that recording played back.
+  // With a `recording` the session is written to it as it goes.
+  Session(Host& host, RecordingSink* recording);
+  // With a `replay` the session is that recording played back; a shell
+  // that calls only the constructor above carries no script player.
   Session(Host& host, RecordingSink* recording, ScriptPlayer* replay);
   Session(const Session&) = delete;
   Session& operator=(const Session&) = delete;
@@ -91,7 +94,7 @@ class Session final : private Platform, private ScriptDriver {
   void painted() { needsPaint_ = false; }
   void invalidate() override { needsPaint_ = true; }
 
-  bool ended() const override { return ended_; }
+  bool ended() const { return ended_; }
   int exitCode() const { return exitCode_; }
   bool replaying() const { return replay_ != nullptr; }
   // How a replay went: where it stopped, and why.
@@ -99,6 +102,8 @@ class Session final : private Platform, private ScriptDriver {
     return replay_ != nullptr ? &replay_->outcome() : nullptr;
   }
   bool recordingFailed() const { return game_.recordingFailed(); }
+  // The recorder of the session's recording, or null for none.
+  const Recorder* recorder() const { return game_.recorder(); }
   const GameState& gameState() const { return game_.state(); }
 
  private:
@@ -108,35 +113,33 @@ class Session final : private Platform, private ScriptDriver {
   int showMessageBox(std::string_view text, std::string_view caption, BoxButtons buttons) override;
   void postQuit(int exitCode) override;
 
-  // ScriptDriver: how a replay reaches the game.
-  void command(int id) override { game_.command(id); }
-  void timer() override;
-  void keyDown(int virtualKey) override { game_.keyDown(virtualKey); }
-  void close() override { closeWindow(); }
-  bool timerRunning() const override { return gameTimerOn_; }
-  GameState& state() override { return game_.state(); }
+  // How a session plays a recording back, kept apart (session_replay.cpp).
+  class Replay {
+   public:
+    virtual ~Replay() = default;
+    // Does what is due now: the recording's next step, or a shown box's
+    // recorded answer.
+    virtual void advance() = 0;
+    virtual int millisecondsToWait(std::uint64_t now) = 0;
+    // The box at `depth` has opened: it shows the recorded answer.
+    virtual void boxOpened(MessageBox& box, int depth, BoxButtons buttons) = 0;
+    virtual const ScriptOutcome& outcome() const = 0;
+  };
+  class Replayer;
 
   MessageBox* newestBox();
   void follow(const MenuReply& reply);
   void follow(const BoxReply& reply);
   void tick();
-  void playRecording();
-  void answerReplayedBox();
   void end(int exitCode);
 
   Host& host_;
   RecordedGame game_;
-  ScriptPlayer* replay_;
+  std::unique_ptr<Replay> replay_;  // null for a live session
   Menu menu_;
   Pacer pacer_;
   std::array<std::optional<MessageBox>, kMaxOpenBoxes> boxes_;
   int openBoxes_ = 0;
-  // A replayed box's recorded answer, and when it is given.
-  struct ReplayedBox {
-    ScriptPlayer::BoxReply reply;
-    std::uint64_t due = 0;
-  };
-  std::array<ReplayedBox, kMaxOpenBoxes> replayed_{};
   bool gameTimerOn_ = false;
   bool windowClosed_ = false;
   bool needsPaint_ = true;

@@ -74,7 +74,7 @@ function windowTitle(wasm) {
   const stub = () => {
     throw new Error("the module called the page while being read");
   };
-  const page = { startTimer: stub, stopTimer: stub, showBox: stub, invalidate: stub, quit: stub };
+  const page = Object.fromEntries(WebAssembly.Module.imports(module).map(({ name }) => [name, stub]));
   const { exports } = new WebAssembly.Instance(module, { page });
   exports._initialize();
   const { buffer } = exports.memory;

@@ -1,7 +1,8 @@
-// The page's program around the game: the Game with its platform and the
-// recording of its session, the client area it paints into and the frame the
-// page shows, and the room the module's call stack needs while it waits in a
-// box.
+// The page's program around the game: the shell core's session with the
+// recording of what it plays, and its Host in the browser: the page's clock,
+// and the page's way of waiting while a box is open. It also keeps what the
+// page reads back after each call: the frame to show, the raw key the page
+// hands over, which box is which, and how the game's ticks came.
 #pragma once
 
 #include <array>
@@ -9,17 +10,12 @@
 #include <string>
 #include <string_view>
 
-#include "app/recorded_game.h"
+#include "app/shell/session.h"
 #include "app/web/memory_recording.h"
 #include "app/web/rgba_frame.h"
-#include "app/web/web_platform.h"
 #include "render/pixel_canvas.h"
 
 namespace vantorix::web {
-
-// A box opened by a menu command (the start box of a running game) can have
-// a tick behind it open an end-of-game box: two can wait at once.
-inline constexpr int kMaxWaitingBoxes = 2;
 
 // Where asyncify keeps the frames of one waiting call: the address it writes
 // next, the end of its room, then the room itself.
@@ -29,27 +25,63 @@ struct WaitRecord {
   std::array<std::uint8_t, 4096> room{};
 };
 
-class WebShell {
+class WebShell final : public shell::Host {
  public:
-  RecordedGame& game() { return game_; }
+  // Room for a KeyboardEvent.code: the longest the table knows is 14 bytes.
+  static constexpr int kKeyCodeRoom = 32;
+
+  shell::Session& session() { return session_; }
+  const shell::Session& session() const { return session_; }
+
+  // The page writes a key's KeyboardEvent.code here, then takes it.
+  char* keyCode() { return keyCode_.data(); }
+  // The written key's virtual-key code; 0 for a key Windows has no code for,
+  // or a `length` that does not fit.
+  int virtualKeyOfCode(int length) const;
+  // Takes the written key for keyDown() or keyUp(); true when the page must
+  // keep it from the browser: the session takes it (a box, the menu or the
+  // game) and the browser would act on it, by scrolling, moving the focus,
+  // pressing the focused element or opening its own menu.
+  bool takeKey(int length, bool repeat, bool shift, bool alt);
+  void keyDown() { session_.keyDown(key_); }
+  void keyUp() { session_.keyUp(key_); }
+
   // The session's recording so far, with the run of ticks the recorder
   // holds until its next line: what a recording saved now must replay.
   std::string_view recording();
-  // Erases the client area to the window's black and paints the game into
-  // the frame.
+  // Paints the session into the frame; it needs no paint until it changes.
   const RgbaFrame& paint();
-  // The record for the box that waits at `depth` (0 for the first), emptied;
-  // null beyond kMaxWaitingBoxes.
-  WaitRecord* waitRecord(int depth);
+
+  // A number for the box open at `depth`, new with each box opened there,
+  // so the page tells a box from the one before it; 0 for none.
+  std::uint32_t boxSerial(int depth) const;
+
+  // How the game's clock went: the ticks taken, the lateness of the latest
+  // in microseconds, and how often the clock started or stopped.
+  std::uint32_t ticks() const { return ticks_; }
+  std::uint64_t latestLateness() const { return latestLateness_; }
+  std::uint32_t clockChanges() const { return clockChanges_; }
+
+  // shell::Host
+  std::uint64_t now() override;
+  void waitForAnswer() override;
+  void ticked(std::uint64_t lateness) override;
+  void clockChanged() override { ++clockChanges_; }
 
  private:
-  WebPlatform platform_;
+  std::uint32_t ticks_ = 0;
+  std::uint64_t latestLateness_ = 0;
+  std::uint32_t clockChanges_ = 0;
+  std::uint32_t boxesOpened_ = 0;
+  std::array<std::uint32_t, shell::Session::kMaxOpenBoxes> boxSerials_{};
+  std::array<WaitRecord, shell::Session::kMaxOpenBoxes> waits_{};
+  std::array<char, kKeyCodeRoom> keyCode_{};
+  shell::KeyInput key_{};
   MemoryRecording recording_;
-  RecordedGame game_{platform_, &recording_};
+  shell::Session session_{*this, &recording_};
   std::string withHeldTicks_;  // recording() while ticks are held
   PixelCanvas canvas_;
   RgbaFrame frame_;
-  std::array<WaitRecord, kMaxWaitingBoxes> waits_{};
 };
 
 }  // namespace vantorix::web

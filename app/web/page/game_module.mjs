@@ -1,10 +1,9 @@
-// The game's WebAssembly module in the page: its five entry points, its
-// paint, and its boxes. A box waits for an HTML dialog, so the module's call
-// leaves through asyncify and is run again, to come back, once the dialog is
-// answered. Meanwhile the page calls nothing but the paint, and the timer
-// while its clock runs: a start box chosen during a game has the game going
-// on behind it, as on Windows, and a tick there may open a box of its own.
-// Boxes are answered newest first, as the modal dialogs allow.
+// The game's WebAssembly module in the page: the session of the shell core,
+// handed the window's raw events and read back after every call. A box waits
+// for its answer inside the module's call, so that call leaves through
+// asyncify and is run again, to come back, once the module says the newest
+// box has its answer; meanwhile the page goes on calling the module (ticks,
+// keys, clicks, paints). Boxes are answered newest first.
 
 const kUnwinding = 1;
 const kRewinding = 2;
@@ -14,50 +13,139 @@ const kRewinding = 2;
 export const PageText = Object.freeze({
   windowTitle: 0, menu: 1, start: 2, quit: 3, okButton: 4, yesButton: 5, noButton: 6,
 });
+// The numbers the module's exports take and give (module_exports.cpp).
+export const PointerAction = Object.freeze({ down: 0, move: 1, up: 2 });
+export const MenuPart = Object.freeze({ elsewhere: 0, title: 1, popup: 2, item: 3 });
+export const MenuMode = Object.freeze({ closed: 0, barSelected: 1, open: 2 });
+export const kNoButton = -1;
 
 const utf8 = new TextDecoder();
+const utf8Encoder = new TextEncoder();
 
 export class GameModule {
   #exports;
-  #page;
-  #running = null;  // the entry call under way, if any
+  #changed;
+  #fault;
+  #now;
+  #depth = 0;       // calls under way, nested in each other
   #broken = false;
-  #waiting = [];    // calls that wait in a box, oldest first
+  #waiting = [];    // calls that wait for a box's answer, oldest first
+  #unwound = 0;     // the record of the call that is leaving
   #frame = null;
 
-  // `page` gives the module its platform: startTimer(), stopTimer(),
-  // showBox(text, caption, yesNo) resolving to the answer, invalidate() and
-  // quit(exitCode); and fault(error) hears of a call that failed, after
-  // which the module is called no more.
-  static async create(compiled, page) {
-    const module = new GameModule(page);
+  // `changed()` runs after every call from the page into the module, once
+  // the calls whose boxes have their answers have run on; `fault(error)`
+  // hears of a call that failed, after which the module is called no more;
+  // `now()` is the clock in milliseconds, performance.now() unless given.
+  static async create(compiled, { changed, fault, now = () => performance.now() }) {
+    const module = new GameModule(changed, fault, now);
     const instance = await WebAssembly.instantiate(compiled, { page: module.#imports() });
     module.#exports = instance.exports;
     module.#exports._initialize();
     return module;
   }
 
-  constructor(page) {
-    this.#page = page;
+  constructor(changed, fault, now) {
+    this.#changed = changed;
+    this.#fault = fault;
+    this.#now = now;
   }
 
-  command(id) {
-    this.#enter({ entry: "command", args: [id] });
+  // ---- inputs
+
+  // A key going down or up; true when the page must keep it from the browser.
+  key(event, down) {
+    if (this.#broken) return false;
+    let kept;
+    try {
+      kept = this.#exports.takeKey(this.#writeKeyCode(event.code), event.repeat, event.shiftKey,
+                                   event.altKey) !== 0;
+    } catch (error) {
+      this.#fail(error);
+      return false;
+    }
+    this.#call(down ? "keyDown" : "keyUp");
+    return kept;
   }
 
-  timer() {
-    this.#enter({ entry: "timer", args: [] });
+  // The virtual-key code the module gives a KeyboardEvent.code.
+  virtualKeyOfCode(code) {
+    return this.#exports.virtualKeyOfCode(this.#writeKeyCode(code));
   }
 
-  keyDown(virtualKey) {
-    this.#enter({ entry: "keyDown", args: [virtualKey] });
+  menuPointer(action, part, item = -1) {
+    this.#call("menuPointer", action, part, item);
   }
 
-  destroy() {
-    this.#enter({ entry: "destroy", args: [] });
+  boxPointer(action, button) {
+    this.#call("boxPointer", action, button);
   }
 
-  // Paints the game and returns the whole picture; null once broken.
+  closeWindow() {
+    this.#call("closeWindow");
+  }
+
+  focusLost() {
+    this.#call("focusLost");
+  }
+
+  advance() {
+    this.#call("advance");
+  }
+
+  // ---- what the module says
+
+  // Milliseconds until advance() is due; -1 for not before an input.
+  get millisecondsToWait() {
+    return this.#exports.millisecondsToWait();
+  }
+
+  get ended() {
+    return this.#exports.ended() !== 0;
+  }
+
+  get needsPaint() {
+    return this.#exports.needsPaint() !== 0;
+  }
+
+  get menuMode() {
+    return this.#exports.menuMode();
+  }
+
+  get menuHighlighted() {
+    return this.#exports.menuHighlighted();
+  }
+
+  // The menu's title word and its items' words.
+  menuTexts() {
+    const items = [];
+    for (let i = 0; i < this.#exports.menuItemCount(); ++i) {
+      items.push(this.text(this.#exports.menuText(i)));
+    }
+    return { title: this.text(this.#exports.menuText(-1)), items };
+  }
+
+  get openBoxes() {
+    return this.#exports.openBoxes();
+  }
+
+  // The box open at `depth` (0 for the oldest), as the page shows it.
+  box(depth) {
+    const e = this.#exports;
+    const labels = [];
+    for (let i = 0; i < e.boxButtonCount(depth); ++i) labels.push(this.text(e.boxButtonText(depth, i)));
+    return {
+      serial: e.boxSerial(depth),
+      text: this.#string(e.boxTextAddress(depth), e.boxTextLength(depth)),
+      caption: this.#string(e.boxCaptionAddress(depth), e.boxCaptionLength(depth)),
+      labels,
+      focused: e.boxFocused(depth),
+      pressed: e.boxPressed(depth),
+      answered: e.boxAnswered(depth) !== 0,
+    };
+  }
+
+  // Paints the session and returns the whole picture; null once broken.
   paint() {
     if (this.#broken) return null;
     let address;
@@ -70,8 +158,8 @@ export class GameModule {
     const { buffer } = this.#exports.memory;
     if (this.#frame === null || this.#frame.data.buffer !== buffer ||
         this.#frame.data.byteOffset !== address) {
-      const width = this.#exports.frameWidth();
-      const height = this.#exports.frameHeight();
+      const width = this.frameWidth;
+      const height = this.frameHeight;
       this.#frame = new ImageData(new Uint8ClampedArray(buffer, address, width * height * 4),
                                   width, height);
     }
@@ -95,9 +183,22 @@ export class GameModule {
     return this.#string(this.#exports.recordingAddress(), this.#exports.recordingLength());
   }
 
-  // The menu command of a menu item's word.
-  textCommand(id) {
-    return this.#exports.textCommand(id);
+  // The clock's figures: ticks taken, the latest one's lateness in
+  // milliseconds, the clock's starts and stops, and the ticks in a second.
+  clock() {
+    const e = this.#exports;
+    return { ticks: e.ticks(), lateness: e.latestLateness() / 1000, changes: e.clockChanges(),
+             perSecond: e.ticksPerSecond() };
+  }
+
+  // ---- the calls
+
+  #writeKeyCode(code) {
+    // The address first: the module's first call may grow its memory.
+    const address = this.#exports.keyCode();
+    const room = new Uint8Array(this.#exports.memory.buffer, address, this.#exports.keyCodeRoom());
+    const { read, written } = utf8Encoder.encodeInto(code, room);
+    return read === code.length ? written : -1;
   }
 
   #string(address, length) {
@@ -106,67 +207,50 @@ export class GameModule {
 
   #imports() {
     return {
-      startTimer: () => this.#page.startTimer(),
-      stopTimer: () => this.#page.stopTimer(),
-      invalidate: () => this.#page.invalidate(),
-      quit: (exitCode) => this.#page.quit(exitCode),
-      showBox: (text, textLength, caption, captionLength, yesNo) =>
-        this.#showBox(this.#string(text, textLength), this.#string(caption, captionLength),
-                      yesNo !== 0),
+      now: () => this.#now(),
+      waitForAnswer: (record) => {
+        if (this.#exports.asyncify_get_state() === kRewinding) {
+          // Back from the wait: the box has its answer.
+          this.#exports.asyncify_stop_rewind();
+          return;
+        }
+        this.#unwound = record;
+        this.#exports.asyncify_start_unwind(record);
+      },
     };
-  }
-
-  #showBox(text, caption, yesNo) {
-    const call = this.#running;
-    if (this.#exports.asyncify_get_state() === kRewinding) {
-      // Back from the wait: the box's answer is the import's result.
-      this.#exports.asyncify_stop_rewind();
-      return call.answer;
-    }
-    const record = this.#exports.waitRecord(this.#waiting.length);
-    if (record === 0) throw new Error(`too many boxes open at once for "${text}"`);
-    call.record = record;
-    call.answer = undefined;
-    this.#page.showBox(text, caption, yesNo).then((answer) => {
-      call.answer = answer;
-      this.#resumeAnswered();
-    });
-    this.#exports.asyncify_start_unwind(record);
-    return 0;  // not seen: the module unwinds
   }
 
   #fail(error) {
     this.#broken = true;
-    this.#page.fault(error);
+    this.#fault(error);
+  }
+
+  #call(entry, ...args) {
+    if (this.#broken) return;
+    ++this.#depth;
+    try {
+      this.#enter({ entry, args, record: 0 });
+      // The calls whose boxes have their answers go on, newest first, each
+      // until it is done or waits for its next box.
+      while (!this.#broken && this.#waiting.length > 0 && this.#exports.newestBoxDone() !== 0) {
+        const call = this.#waiting.pop();
+        this.#exports.asyncify_start_rewind(call.record);
+        this.#enter(call);
+      }
+    } catch (error) {
+      this.#fail(error);
+    } finally {
+      --this.#depth;
+    }
+    if (!this.#broken && this.#depth === 0) this.#changed();
   }
 
   #enter(call) {
-    if (this.#broken) return;
-    const outer = this.#running;
-    this.#running = call;
-    try {
-      this.#exports[call.entry](...call.args);
-    } catch (error) {
-      this.#fail(error);
-      return;
-    } finally {
-      this.#running = outer;
-    }
+    this.#exports[call.entry](...call.args);
     if (this.#exports.asyncify_get_state() === kUnwinding) {
       this.#exports.asyncify_stop_unwind();
+      call.record = this.#unwound;
       this.#waiting.push(call);
-    }
-  }
-
-  // Runs the answered calls again from the newest, each until it is done or
-  // waits in its next box.
-  #resumeAnswered() {
-    while (!this.#broken) {
-      const call = this.#waiting.at(-1);
-      if (call === undefined || call.answer === undefined) return;
-      this.#waiting.pop();
-      this.#exports.asyncify_start_rewind(call.record);
-      this.#enter(call);
     }
   }
 }

@@ -1,11 +1,12 @@
-// The page's program: it unpacks the game's module, runs the game in it with
-// the page's clock, boxes, menu and screen, hands it the keys, and shows that
-// the program has ended when it quits, with a way to start it anew.
-import { Clock } from "./clock.mjs";
-import { GameModule, PageText } from "./game_module.mjs";
-import { keptFromBrowser, virtualKeyOf } from "./keys.mjs";
-import { Menu } from "./menu.mjs";
-import { MessageBoxes } from "./message_box.mjs";
+// The page's program: it unpacks the game's module and hands the session in
+// it the window's raw events (keys by their KeyboardEvent.code, the pointer
+// on the menu or a box, the page going away, the keyboard's loss), calls its
+// advance() when the module says, and after every call shows what the module
+// holds: the menu, the boxes, the picture, and the ended notice once the
+// session has ended, with a way to start it anew.
+import { GameModule, MenuMode, MenuPart, PointerAction } from "./game_module.mjs";
+import { MenuBar } from "./menu.mjs";
+import { BoxDialogs } from "./message_box.mjs";
 import { PacingReport } from "./pacing_report.mjs";
 import { Screen } from "./screen.mjs";
 
@@ -17,37 +18,34 @@ async function unpackModule() {
   return WebAssembly.compile(await new Response(stream).arrayBuffer());
 }
 
+const kPointerEvents = [
+  ["mousedown", PointerAction.down], ["mousemove", PointerAction.move], ["mouseup", PointerAction.up],
+];
+
 class Page {
   #compiled;
   #report = PacingReport.fromLocation(location);
-  #boxes = new MessageBoxes(document);
+  #boxes = new BoxDialogs(document);
   #screen = new Screen(document.getElementById("field"), document.getElementById("menu-bar"),
                        document.getElementById("about"),
                        (milliseconds) => this.#report.painted(milliseconds));
-  #clock = new Clock((lateness) => {
-    this.#report.tick(lateness);
-    this.#game?.timer();
-  });
   #menu = null;
-  #game = null;      // the running program's module; null once it has ended
+  #game = null;      // the running session's module; null once it has ended
   #recorded = null;  // the module of the latest session, ended or not
+  #timeout = 0;      // the pending call of advance()
+  #clockSeen = null; // the module's clock figures, for ?pacing
 
   constructor(compiled) {
     this.#compiled = compiled;
-    addEventListener("keydown", (event) => this.#keyDown(event));
-    addEventListener("keyup", (event) => {
-      if (this.#game !== null && !this.#boxes.open && this.#menu.keyUp(event)) {
-        event.preventDefault();
-      }
-    });
-    addEventListener("blur", () => this.#menu?.close());
-    this.#clock.setHidden(document.hidden);
-    document.addEventListener("visibilitychange", () => {
-      this.#report.breakRun();
-      this.#clock.setHidden(document.hidden);
-    });
-    // Closing or reloading the tab destroys the window; nothing is kept.
-    addEventListener("pagehide", () => this.#game?.destroy());
+    addEventListener("keydown", (event) => this.#key(event, true));
+    addEventListener("keyup", (event) => this.#key(event, false));
+    for (const [type, action] of kPointerEvents) {
+      document.addEventListener(type, (event) => this.#pointer(event, action));
+    }
+    addEventListener("blur", () => this.#game?.focusLost());
+    document.addEventListener("visibilitychange", () => this.#visibilityChanged());
+    // Closing or reloading the tab closes the window; nothing is kept.
+    addEventListener("pagehide", () => this.#game?.closeWindow());
     document.getElementById("start-anew").addEventListener("click", () => {
       this.start().catch(showFault);
     });
@@ -62,63 +60,102 @@ class Page {
   async start() {
     document.getElementById("ended").hidden = true;
     const game = await GameModule.create(this.#compiled, {
-      startTimer: () => this.#setClock(true),
-      stopTimer: () => this.#setClock(false),
-      showBox: (text, caption, yesNo) => this.#boxes.show(text, caption, yesNo),
-      invalidate: () => this.#screen.invalidate(),
-      quit: () => this.#end(game),
+      changed: () => this.#changed(game),
       fault: (error) => this.#fault(error),
     });
     this.#game = game;
     this.#recorded = game;
-    this.#boxes.useLabels({ ok: game.text(PageText.okButton), yes: game.text(PageText.yesButton),
-                            no: game.text(PageText.noButton) });
-    this.#menu ??= new Menu(document.getElementById("menu-bar"), game.text(PageText.menu),
-                            [PageText.start, PageText.quit].map((id) => ({
-                              text: game.text(id),
-                              command: game.textCommand(id),
-                            })),
-                            (command) => this.#game?.command(command));
+    this.#clockSeen = game.clock();
+    this.#menu ??= new MenuBar(document.getElementById("menu-bar"), game.menuTexts());
     document.getElementById("window").hidden = false;
     this.#screen.attach(game);
+    this.#changed(game);
   }
 
-  #setClock(running) {
+  // After every call into the module: what it shows now, and when it wants
+  // its next advance().
+  #changed(game) {
+    if (game !== this.#game) return;
+    if (game.ended) {
+      this.#end();
+      return;
+    }
+    this.#menu.show(game.menuMode, game.menuHighlighted);
+    const boxes = [];
+    for (let depth = 0; depth < game.openBoxes; ++depth) boxes.push(game.box(depth));
+    this.#boxes.show(boxes);
+    if (game.needsPaint) this.#screen.invalidate();
+    if (this.#report.enabled) this.#measure(game);
+    this.#schedule();
+  }
+
+  #schedule() {
+    clearTimeout(this.#timeout);
+    this.#timeout = 0;
+    const game = this.#game;
+    // A hidden page calls nothing: its game waits until it is shown again.
+    if (game === null || document.hidden) return;
+    const wait = game.millisecondsToWait;
+    if (wait >= 0) {
+      this.#timeout = setTimeout(() => {
+        this.#timeout = 0;
+        game.advance();
+      }, wait);
+    }
+  }
+
+  #visibilityChanged() {
+    // Shown again, the game takes the tick it is late for at once, and its
+    // clock starts its deadlines afresh from there: no burst of ticks.
+    if (!document.hidden) this.#game?.advance();
     this.#report.breakRun();
-    if (running) this.#clock.start();
-    else this.#clock.stop();
+    this.#schedule();
   }
 
-  // The program posted its quit: the window goes, the clock with it.
-  #end(game) {
-    if (this.#game !== game) return;
-    this.#game = null;
-    this.#clock.stop();
-    this.#menu.close();
-    this.#screen.attach(null);
+  #measure(game) {
+    const clock = game.clock();
+    if (clock.ticks !== this.#clockSeen.ticks) this.#report.tick(clock.lateness, clock.perSecond);
+    if (clock.changes !== this.#clockSeen.changes) this.#report.breakRun();
+    this.#clockSeen = clock;
+  }
+
+  #key(event, down) {
+    if (this.#game?.key(event, down)) event.preventDefault();
+  }
+
+  #pointer(event, action) {
+    const game = this.#game;
+    if (game === null || (action !== PointerAction.move && event.button !== 0)) return;
+    if (this.#boxes.open) {
+      game.boxPointer(action, this.#boxes.targetOf(event.target));
+      return;
+    }
+    const { part, item } = this.#menu.targetOf(event.target);
+    // A press on the title neither takes the focus nor selects its text.
+    if (action === PointerAction.down && part === MenuPart.title) event.preventDefault();
+    game.menuPointer(action, part, item);
+  }
+
+  // The session has ended: the window goes, and the notice says so.
+  #end() {
+    this.#stop();
     document.getElementById("window").hidden = true;
     document.getElementById("ended").hidden = false;
     document.getElementById("start-anew").focus();
   }
 
   #fault(error) {
-    this.#game = null;
-    this.#clock.stop();
-    this.#screen.attach(null);
+    this.#stop();
     showFault(error);
   }
 
-  #keyDown(event) {
-    if (this.#game === null || this.#boxes.open) return;
-    if (this.#menu.keyDown(event)) {
-      event.preventDefault();
-      return;
-    }
-    // With Alt held a key is the system's, never the game's.
-    if (event.altKey) return;
-    if (keptFromBrowser(event)) event.preventDefault();
-    const virtualKey = virtualKeyOf(event);
-    if (virtualKey !== 0) this.#game.keyDown(virtualKey);
+  #stop() {
+    this.#game = null;
+    clearTimeout(this.#timeout);
+    this.#timeout = 0;
+    this.#boxes.show([]);
+    this.#menu?.show(MenuMode.closed, -1);
+    this.#screen.attach(null);
   }
 }
 

@@ -1,135 +1,83 @@
-// The game's message boxes as HTML dialogs. They answer as the Windows boxes
-// do (OK 1, yes 6, no 7) and take the same keys: Return and Space press the
-// focused button, Tab and the arrows move between the buttons, Y and N answer
-// a question, and Escape answers a notice with OK and does nothing to a
-// question, which has no way out but its two buttons.
+// The module's open boxes as HTML dialogs with real buttons, shown as the
+// module holds them: their words, the button with the focus (the page's
+// focus stays on it, for screen readers), the one pressed in. The dialogs
+// take no key and no click of their own: the module answers the box.
+import { kNoButton } from "./game_module.mjs";
 
-export const Answer = Object.freeze({ ok: 1, yes: 6, no: 7 });
-
-export class MessageBoxes {
+export class BoxDialogs {
   #document;
-  #open = 0;
-  #buttons = null;
+  #shown = [];  // { serial, dialog, buttons }, oldest first
 
   constructor(document) {
     this.#document = document;
   }
 
-  // The buttons' labels, the program's own words: { ok, yes, no }.
-  useLabels({ ok, yes, no }) {
-    this.#buttons = Object.freeze({
-      ok: [{ label: ok, answer: Answer.ok }],
-      yesNo: [
-        { label: yes, answer: Answer.yes, key: "KeyY" },
-        { label: no, answer: Answer.no, key: "KeyN" },
-      ],
-    });
-  }
-
-  // True while a box is open: no input then reaches the game.
   get open() {
-    return this.#open > 0;
+    return this.#shown.length > 0;
   }
 
-  // Shows a modal box over the page and resolves to its answer.
-  show(text, caption, yesNo) {
-    return new Promise((resolve) => {
-      const box = new Box(this.#document, text, caption, yesNo ? this.#buttons.yesNo : this.#buttons.ok);
-      ++this.#open;
-      box.show((answer) => {
-        --this.#open;
-        resolve(answer);
-      });
-    });
-  }
-}
-
-class Box {
-  #dialog;
-  #buttons;
-  #escapeAnswer;
-  #answered = null;
-
-  constructor(document, text, caption, buttons) {
-    const dialog = document.createElement("dialog");
-    dialog.className = "box";
-    const title = document.createElement("header");
-    title.className = "box-caption";
-    title.textContent = caption;
-    const message = document.createElement("p");
-    message.className = "box-text";
-    message.textContent = text;
-    const row = document.createElement("footer");
-    row.className = "box-buttons";
-    this.#buttons = buttons.map((button, index) => {
-      const element = document.createElement("button");
-      element.type = "button";
-      element.textContent = button.label;
-      element.autofocus = index === 0;
-      element.addEventListener("click", () => this.#answer(button.answer));
-      row.append(element);
-      return { ...button, element };
-    });
-    dialog.append(title, message, row);
-    dialog.addEventListener("keydown", (event) => this.#keyDown(event));
-    dialog.addEventListener("cancel", (event) => event.preventDefault());
-    // Should the browser close it all the same, a question is asked again.
-    dialog.addEventListener("close", () => {
-      if (this.#answered === null) return;
-      if (this.#escapeAnswer !== undefined) this.#answer(this.#escapeAnswer);
-      else dialog.showModal();
-    });
-    this.#dialog = dialog;
-    this.#escapeAnswer = buttons.length === 1 ? buttons[0].answer : undefined;
-    document.body.append(dialog);
-  }
-
-  show(answered) {
-    this.#answered = answered;
-    this.#dialog.showModal();
-  }
-
-  #answer(answer) {
-    const answered = this.#answered;
-    if (answered === null) return;
-    this.#answered = null;
-    this.#dialog.close();
-    this.#dialog.remove();
-    answered(answer);
-  }
-
-  #focusStep(step) {
-    const elements = this.#buttons.map((button) => button.element);
-    const at = elements.indexOf(this.#dialog.ownerDocument.activeElement);
-    const next = (Math.max(at, 0) + step + elements.length) % elements.length;
-    elements[next].focus();
-  }
-
-  #keyDown(event) {
-    const { code } = event;
-    if (code === "Enter" || code === "NumpadEnter") {
-      event.preventDefault();
-      const focused = this.#buttons.find(
-          (button) => button.element === this.#dialog.ownerDocument.activeElement);
-      this.#answer((focused ?? this.#buttons[0]).answer);
-    } else if (code === "Tab") {
-      event.preventDefault();
-      this.#focusStep(event.shiftKey ? -1 : 1);
-    } else if (code === "ArrowLeft" || code === "ArrowUp") {
-      event.preventDefault();
-      this.#focusStep(-1);
-    } else if (code === "ArrowRight" || code === "ArrowDown") {
-      event.preventDefault();
-      this.#focusStep(1);
-    } else if (code === "Escape") {
-      event.preventDefault();
-      if (this.#escapeAnswer !== undefined) this.#answer(this.#escapeAnswer);
-    } else {
-      const button = this.#buttons.find((candidate) => candidate.key === code);
-      if (button !== undefined) {
-        event.preventDefault();
-        this.#answer(button.answer);
-      }
+  // Shows `boxes` (oldest first, as GameModule.box gives them).
+  show(boxes) {
+    while (this.#shown.length > boxes.length ||
+           (this.#shown.length > 0 && this.#shown.at(-1).serial !== boxes[this.#shown.length - 1].serial)) {
+      this.#close(this.#shown.pop());
     }
+    for (let depth = this.#shown.length; depth < boxes.length; ++depth) {
+      this.#shown.push(this.#open(boxes[depth]));
+    }
+    this.#shown.forEach((shown, depth) => {
+      const box = boxes[depth];
+      shown.buttons.forEach((button, index) => button.classList.toggle("pressed", index === box.pressed));
+    });
+    const newest = this.#shown.at(-1);
+    const focused = newest?.buttons[boxes.at(-1).focused];
+    if (focused !== undefined && this.#document.activeElement !== focused) focused.focus();
+  }
+
+  // The newest box's button an element under the pointer is, or kNoButton.
+  targetOf(element) {
+    const buttons = this.#shown.at(-1)?.buttons ?? [];
+    const index = buttons.findIndex((button) => button.contains(element));
+    return index >= 0 ? index : kNoButton;
+  }
+
+  #open(box) {
+    const dialog = this.#document.createElement("dialog");
+    dialog.className = "box";
+    const caption = this.#document.createElement("header");
+    caption.className = "box-caption";
+    caption.textContent = box.caption;
+    caption.id = `box-caption-${box.serial}`;
+    dialog.setAttribute("aria-labelledby", caption.id);
+    const text = this.#document.createElement("p");
+    text.className = "box-text";
+    text.textContent = box.text;
+    text.id = `box-text-${box.serial}`;
+    dialog.setAttribute("aria-describedby", text.id);
+    const row = this.#document.createElement("footer");
+    row.className = "box-buttons";
+    const buttons = box.labels.map((label) => {
+      const button = this.#document.createElement("button");
+      button.type = "button";
+      button.textContent = label;
+      row.append(button);
+      return button;
+    });
+    dialog.append(caption, text, row);
+    const shown = { serial: box.serial, dialog, buttons };
+    // Only the module closes a box: should the browser close it all the
+    // same, it is shown again.
+    dialog.addEventListener("cancel", (event) => event.preventDefault());
+    dialog.addEventListener("close", () => {
+      if (this.#shown.includes(shown)) dialog.showModal();
+    });
+    this.#document.body.append(dialog);
+    dialog.showModal();
+    return shown;
+  }
+
+  #close(shown) {
+    shown.dialog.close();
+    shown.dialog.remove();
   }
 }

@@ -1,9 +1,8 @@
 // Measures the page on request (vantorix.html?pacing=SECONDS): the time from
 // navigation to the title on screen, then over the first run of that many
 // seconds of ticking without a stop the tick rate, how late the ticks come
-// against their deadlines, and the time a paint takes. Each result is one
-// console line.
-import { kTicksPerSecond } from "./pacer.mjs";
+// against their deadlines (as the module's clock tells it), and the time a
+// paint takes. Each result is one console line.
 
 const kLongestReport = 3600;
 
@@ -45,12 +44,13 @@ export class PacingReport {
     if (this.#lateness.length > 0 && !this.#reported) this.#paints.push(milliseconds);
   }
 
-  tick(lateness) {
+  // A tick came `lateness` milliseconds after its deadline.
+  tick(lateness, ticksPerSecond) {
     if (!this.enabled || this.#reported) return;
     const now = performance.now();
     if (this.#lateness.length === 0) this.#firstTick = now;
     this.#lateness.push(lateness);
-    if (this.#lateness.length > this.#seconds * kTicksPerSecond) this.#report(now);
+    if (this.#lateness.length > this.#seconds * ticksPerSecond) this.#report(now);
   }
 
   // The clock stopped or started afresh: the measured run begins again.

@@ -1,0 +1,51 @@
+// The page's boxes by the mouse and the keys, played from the loopback
+// server with the clock measured (?pacing=10): the start box clicked, the
+// stationary ship's loss and continue boxes opened inside a tick, the
+// continue box's focus moved by Tab and No pressed by the space bar.
+import { test } from "node:test";
+
+import { check, pageTests } from "./harness.mjs";
+
+const context = pageTests("boxes", "served", "?pacing=10");
+
+test("ゲーム > 開始 by the mouse, and the start box's OK clicked", async () => {
+  const { run, facts } = context;
+  await run.expectTitle("on arrival", "title");
+  await run.chooseWithMouse(1);
+  await run.expectBox(facts.boxes.start, "start-box");
+  await run.page.click("dialog.box[open] button");
+  await run.expectNoBox("after OK clicked");
+});
+
+test("the stationary ship's loss box opens inside a tick; Escape answers it", async () => {
+  const { run, facts } = context;
+  // The third hit comes at tick 1409, some 22 s into the game.
+  await run.expectBox(facts.boxes.loss, "loss-box", 120000);
+  await run.press("Escape");
+  await run.expectBox(facts.boxes.continue, "continue-box");
+});
+
+test("the continue box: Tab moves the focus, Space presses No, and the title comes back",
+     async () => {
+  const { run, facts } = context;
+  const no = facts.boxes.continue.labels[1];
+  await run.press("Tab");
+  check(await run.focusedLabel() === no, "Tab did not move the focus to the second button");
+  await run.page.keyboard.down("Space");
+  const pressed = await run.page.$eval("dialog.box[open] button.pressed", (button) => button.textContent)
+      .catch(() => null);
+  check(pressed === no, `the space bar held shows ${pressed} pressed`);
+  await run.shot("continue-box-pressed");
+  check((await run.boxes()).length === 1, "the box answered before the space bar came up");
+  await run.page.keyboard.up("Space");
+  await run.expectNoBox("after No on the continue box");
+  await run.expectTitle("after the continue refused", "title-again");
+});
+
+test("the recording replays with every digest equal, and the page reports no error", async () => {
+  const { run } = context;
+  const recording = await run.recording();
+  check(recording.includes("\nanswer ok no\n"), `the loss and continue boxes are not recorded:\n${recording}`);
+  run.replays(recording, "recording");
+  run.expectNoErrors();
+});

@@ -1,0 +1,185 @@
+// What the page's Chromium tests share: the page in headless Chromium, from
+// the loopback server or from disk, driven and looked at; the facts they
+// expect (facts.mjs); the session's recording as the page's link saves it,
+// and its replay in the native simulator. Each case file is run as
+//   node --test-reporter=spec CASE.mjs PAGE.html SPRITE_DIR SHOTS_DIR CHROMIUM SIM
+import { mkdirSync, mkdtempSync, rmSync } from "node:fs";
+import { tmpdir } from "node:os";
+import { basename, dirname, join } from "node:path";
+import { after, before } from "node:test";
+import { pathToFileURL } from "node:url";
+
+import puppeteer from "puppeteer-core";
+
+import { PageText } from "../../../app/web/page/game_module.mjs";
+import { serveFolder } from "../../../app/web/serve.mjs";
+import { check, differing, moduleFacts, recordedKeys, recordedTicks,
+         replayInSimulator } from "./facts.mjs";
+
+export { check, PageText, recordedKeys, recordedTicks };
+
+const [pagePath, spriteDir, shotsDir, chromium, nativeSim] = process.argv.slice(2);
+if (!nativeSim) {
+  console.error("usage: node CASE.mjs PAGE.html SPRITE_DIR SHOTS_DIR CHROMIUM SIM");
+  process.exit(2);
+}
+
+export const kTitlePicture = join(spriteDir, "MYBP5.bmp");
+
+// ---- the browser
+
+// Starts Chromium, the loopback server and the module's facts before the
+// file's cases, and stops them after; `where` is "served" or "file".
+export function pageTests(prefix, where, query = "") {
+  const context = { facts: null, run: null, report: [] };
+  let browser;
+  let server;
+  let profile;
+  before(async () => {
+    mkdirSync(shotsDir, { recursive: true });
+    context.facts = await moduleFacts(pagePath);
+    profile = mkdtempSync(join(tmpdir(), "vantorix-chromium-"));
+    browser = await puppeteer.launch({
+      executablePath: chromium,
+      headless: true,
+      args: ["--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
+             "--disable-background-networking", "--disable-component-update", "--disable-sync",
+             "--force-color-profile=srgb", `--user-data-dir=${profile}`],
+    });
+    server = await serveFolder(dirname(pagePath));
+    const url = where === "served"
+        ? `http://127.0.0.1:${server.address().port}/${basename(pagePath)}${query}`
+        : `${pathToFileURL(pagePath).href}${query}`;
+    context.run = await PageRun.open(browser, url, prefix, context.report);
+  });
+  after(async () => {
+    await browser?.close();
+    server?.close();
+    if (profile) rmSync(profile, { recursive: true, force: true });
+    for (const line of context.report) console.log(line);
+  });
+  return context;
+}
+
+export class PageRun {
+  page;
+  errors = [];
+  #prefix;
+  #shots = 0;
+
+  static async open(browser, url, prefix, report) {
+    const run = new PageRun(await browser.newPage(), prefix);
+    run.page.on("pageerror", (error) => run.errors.push(`page error: ${error.message}`));
+    run.page.on("requestfailed", (request) => run.errors.push(`request failed: ${request.url()}`));
+    run.page.on("console", (message) => {
+      if (message.type() === "error" || message.type() === "warn") {
+        run.errors.push(`console ${message.type()}: ${message.text()}`);
+      } else if (message.text().startsWith("vantorix:")) {
+        report.push(`${prefix}: ${message.text()}`);
+      }
+    });
+    await run.page.setViewport({ width: 800, height: 600, deviceScaleFactor: 1 });
+    await run.page.goto(url);
+    await run.page.waitForFunction(() => !document.getElementById("window").hidden);
+    return run;
+  }
+
+  constructor(page, prefix) {
+    this.page = page;
+    this.#prefix = prefix;
+  }
+
+  expectNoErrors() {
+    check(this.errors.length === 0, this.errors.join("\n"));
+  }
+
+  // The field as it is on screen, after the paint of the latest change.
+  async field(name = `field${++this.#shots}`) {
+    await this.page.evaluate(
+        () => new Promise((done) => requestAnimationFrame(() => requestAnimationFrame(done))));
+    const rect = await this.page.$eval("#field", (canvas) => {
+      const { x, y, width, height } = canvas.getBoundingClientRect();
+      return { x, y, width, height };
+    });
+    const path = join(shotsDir, `${this.#prefix}-${name}.png`);
+    await this.page.screenshot({ path, clip: rect });
+    return path;
+  }
+
+  async shot(name) {
+    await this.page.screenshot({ path: join(shotsDir, `${this.#prefix}-${name}.png`) });
+  }
+
+  async expectTitle(when, name) {
+    check(differing(await this.field(name), kTitlePicture) === 0, `${when}: the title is not shown exactly`);
+  }
+
+  // The open boxes, oldest first, and the label of the focused element.
+  boxes() {
+    return this.page.$$eval("dialog.box[open]", (dialogs) => dialogs.map((dialog) => ({
+      caption: dialog.querySelector(".box-caption").textContent,
+      text: dialog.querySelector(".box-text").textContent,
+      labels: [...dialog.querySelectorAll("button")].map((button) => button.textContent),
+    })));
+  }
+
+  focusedLabel() {
+    return this.page.evaluate(() => document.activeElement?.textContent);
+  }
+
+  // Waits for `box` (as the facts give it) to be the one box open.
+  async expectBox(box, name, timeout = 5000) {
+    await this.page.waitForSelector("dialog.box[open]", { timeout });
+    const boxes = await this.boxes();
+    const shown = boxes.at(-1);
+    check(boxes.length === 1 && shown.caption === box.caption && shown.text === box.text &&
+              shown.labels.join() === box.labels.join(),
+          `expected the box ${JSON.stringify(box)}, found ${JSON.stringify(boxes)}`);
+    await this.shot(name);
+  }
+
+  replays(recording, name) {
+    replayInSimulator(recording, join(shotsDir, `${this.#prefix}-${name}.sim`), nativeSim);
+  }
+
+  async expectNoBox(when) {
+    await this.page.waitForFunction(() => document.querySelector("dialog.box[open]") === null,
+                                    { timeout: 5000 })
+        .catch(() => check(false, `${when}: a box stayed open`));
+  }
+
+  async press(...keys) {
+    for (const key of keys) await this.page.keyboard.press(key);
+  }
+
+  async chooseWithMouse(item) {
+    await this.page.click(".menu-title");
+    await this.page.click(`.menu-popup li:nth-child(${item})`);
+  }
+
+  // The recording a click on the save link in `where` saves: the blob
+  // handed to the download.
+  async recording(where = "#window") {
+    await this.page.evaluate(() => {
+      if (window.savedBlobs !== undefined) return;
+      window.savedBlobs = [];
+      const make = URL.createObjectURL.bind(URL);
+      URL.createObjectURL = (blob) => {
+        window.savedBlobs.push(blob);
+        return make(blob);
+      };
+    });
+    await this.page.click(`${where} .save-recording`);
+    return this.page.evaluate(() => window.savedBlobs.at(-1)?.text() ?? null);
+  }
+
+  // Waits until the game has ticked past `ticks` (the game's own timeline:
+  // the timeout is generous, not a measure of speed).
+  async expectTicksPast(ticks, when) {
+    const until = Date.now() + 20000;
+    while (recordedTicks(await this.recording()) <= ticks) {
+      check(Date.now() < until, `${when}: the game does not tick`);
+      await new Promise((resolve) => setTimeout(resolve, 100));
+    }
+  }
+}
