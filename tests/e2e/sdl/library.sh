@@ -44,15 +44,13 @@ within() { # runs the check $2... every 0.1 s until it holds, for at most $1 sec
 }
 
 # ---- the program -------------------------------------------------------------
-launch() { # NAME OPTIONS...: stderr in NAME.log; sets pid and wid
-  local name=$1
-  shift
-  "$program" "$@" >"$work/$name.out" 2>"$work/$name.log" &
+start() { # NAME OPTIONS...: stderr in NAME.log; sets pid
+  "$program" "${@:2}" >"$work/$1.out" 2>"$work/$1.log" &
   pid=$!
-  attach "$name"
-}
-attach() { # finds the window of program $pid, named $1, and gives it the keys
   pids+=("$pid") logs+=("$1")
+}
+launch() { start "$@" && attach "$1"; } # and finds its window: sets wid
+attach() { # finds the window of program $pid, named $1, and gives it the keys
   window_of() { wid=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | head -n1) && [ -n "$wid" ]; }
   within 30 window_of || fail "$1: no window appeared"
   # At the screen's corner, where it can grow and stay whole on the screen.
