@@ -18,9 +18,9 @@ for tool in Xvfb xdotool import convert compare python3 timeout; do
 done
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/vantorix-e2e-$(basename "$0" .sh).XXXXXX")
-xvfb_pid= pid= wid= status= passed=0 pids=() logs=()
+xvfb_pid= pid= wid= status= passed=0 pids=" " logs=() # pids: the programs running
 finish() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
+  for pid in $pids; do kill "$pid" 2>/dev/null; done
   [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
   if [ "$passed" = 1 ] && [ -z "${VANTORIX_E2E_KEEP:-}" ]; then rm -rf "$work"; else echo "kept: $work"; fi
 }
@@ -47,7 +47,7 @@ within() { # runs the check $2... every 0.1 s until it holds, for at most $1 sec
 start() { # NAME OPTIONS...: stderr in NAME.log; sets pid
   "$program" "${@:2}" >"$work/$1.out" 2>"$work/$1.log" &
   pid=$!
-  pids+=("$pid") logs+=("$1")
+  pids+="$pid " logs+=("$1")
 }
 launch() { start "$@" && attach "$1"; } # and finds its window: sets wid
 attach() { # finds the window of program $pid, named $1, and gives it the keys
@@ -62,6 +62,7 @@ wait_exit() { # NAME [SECONDS]: waits for the program to end; its status in $sta
   within "${2:-30}" gone || fail "$1: the program did not end"
   status=0
   wait "$pid" || status=$?
+  pids=${pids/ $pid / }
 }
 close_window() { python3 "$here/sdl_close_window.py" "$wid" || fail "cannot ask the window to close"; }
 menu_command() { xdotool key F10 Down $([ "$1" = quit ] && echo Down) Return; } # start or quit

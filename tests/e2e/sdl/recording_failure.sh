@@ -34,7 +34,7 @@ ok "/dev/full: the notice in the bar, the game plays on, status $status: $(cat "
 recording=$work/piped.sim
 "$program" --record /dev/stdout 2>"$work/piped.log" > >(cat >"$recording") &
 pid=$!
-pids+=("$pid") logs+=(piped)
+pids+="$pid " logs+=(piped)
 attach piped
 menu_command start
 wait_box piped_start start
