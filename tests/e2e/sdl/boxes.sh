@@ -3,7 +3,7 @@
 # picture, and every way of answering one, each giving the answer that the
 # session's recording holds: Tab then Space, n, a click on OK, Escape on an
 # OK box, Return, y.
-source "$(dirname "$0")/library.sh"
+source "${0%/*}/library.sh" || exit 1
 
 recording=$work/boxes.sim
 launch boxes --record "$recording"

@@ -2,7 +2,7 @@
 # The window's close box while a box waits, the quit box and the loss box
 # opened inside a tick: the program ends at once with status 0, and its
 # recording, the open box answered "close", replays with every digest equal.
-source "$(dirname "$0")/library.sh"
+source "${0%/*}/library.sh" || exit 1
 
 for box in quit loss; do
   recording=$work/closed_at_$box.sim

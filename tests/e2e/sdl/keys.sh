@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Real keys reach the game: the session's recording holds the key-down of
 # each key pressed in play, in order, with the code the key table gives it.
-source "$(dirname "$0")/library.sh"
+source "${0%/*}/library.sh" || exit 1
 
 recording=$work/keys.sim
 launch keys --record "$recording"

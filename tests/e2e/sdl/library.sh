@@ -10,7 +10,7 @@ refresh=0
 [ "${1:-}" = --refresh-goldens ] && { refresh=1; shift; }
 program=${1:?usage: CASE.sh [--refresh-goldens] PROGRAM FACTS SIM TITLE_BMP}
 facts=${2:?} sim=${3:?} title_bmp=${4:?}
-here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+here=$(cd "${BASH_SOURCE[0]%/*}/.." && pwd)
 goldens=$here/golden
 for tool in Xvfb xdotool import convert compare python3 timeout; do
   command -v "$tool" >/dev/null ||

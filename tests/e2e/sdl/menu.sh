@@ -2,7 +2,7 @@
 # The menu bar worked as on Windows: a lone Alt selects the bar and Escape
 # leaves it; the pointer opens the menu on its title, closes it beside it,
 # highlights an item and chooses it; F10, Down and Return choose 開始.
-source "$(dirname "$0")/library.sh"
+source "${0%/*}/library.sh" || exit 1
 
 read -r title_x title_y title_width title_height <<<"$menu_title"
 read -r first_x first_y first_width first_height <<<"$menu_item0"

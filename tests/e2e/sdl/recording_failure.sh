@@ -2,7 +2,7 @@
 # A recording that cannot be written: the program says so once, plays on
 # with the notice at the right end of the menu bar, and ends with its own
 # status. A recording written into a pipe is whole and replays.
-source "$(dirname "$0")/library.sh"
+source "${0%/*}/library.sh" || exit 1
 
 notice_width=$((notice_width + 2 * bar_height))
 notice_rect="$((client_width - notice_width)) 0 $notice_width $bar_height"

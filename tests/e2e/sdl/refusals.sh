@@ -3,7 +3,7 @@
 # display, a video driver that shows no window, a bad pacing report, an
 # unknown option, a recording that another program records into, a
 # malformed recording and one whose digest was changed.
-source "$(dirname "$0")/library.sh"
+source "${0%/*}/library.sh" || exit 1
 
 # Runs `env ARGS...` as NAME: it must end with status $1 and one line on
 # stderr that matches $3.

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # A session recorded with its boxes, keys and ticks plays back in the window
 # to its end: status 0, and nothing on stderr.
-source "$(dirname "$0")/library.sh"
+source "${0%/*}/library.sh" || exit 1
 
 recording=$work/session.sim
 launch session --record "$recording"

@@ -3,7 +3,7 @@
 # box it stands still, and keys typed at either box reach no game. Read off
 # the session's recording as it is written: a line written while a box is
 # open is a message the game took then.
-source "$(dirname "$0")/library.sh"
+source "${0%/*}/library.sh" || exit 1
 
 recording=$work/play.sim
 launch play --record "$recording"

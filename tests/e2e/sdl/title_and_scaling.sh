@@ -3,7 +3,7 @@
 # program's window and in larger ones, where the bar spans the width and the
 # field is scaled by the largest whole factor and centred on black below it;
 # drawn by a window surface and by SDL's software renderer alike.
-source "$(dirname "$0")/library.sh"
+source "${0%/*}/library.sh" || exit 1
 
 # Holds when screenshot $1 is a window of $2 (WIDTHxHEIGHT) with the title
 # at scale $3 centred below the bar.
