@@ -2,7 +2,7 @@
 // the loopback server or from disk, driven and looked at; the facts they
 // expect (facts.mjs); the session's recording as the page's link saves it,
 // and its replay in the native simulator. Each case file is run as
-//   node --test-reporter=spec CASE.mjs PAGE.html SPRITE_DIR SHOTS_DIR CHROMIUM SIM
+//   node --test-reporter=tap CASE.mjs PAGE.html SPRITE_DIR SHOTS_DIR CHROMIUM SIM
 import { mkdirSync, mkdtempSync, rmSync } from "node:fs";
 import { tmpdir } from "node:os";
 import { basename, dirname, join } from "node:path";

@@ -3,7 +3,7 @@
 // (a loss at tick 1409) comes at once. Two boxes waiting at once, each call
 // leaving the module and coming back; the keys the page keeps from the
 // browser; the pointer's numbers; the title waiting for nothing.
-// Usage: node --test-reporter=spec module_test.mjs PAGE.html SIM
+// Usage: node --test-reporter=tap module_test.mjs PAGE.html SIM
 import { mkdtempSync, rmSync } from "node:fs";
 import { tmpdir } from "node:os";
 import { join } from "node:path";
