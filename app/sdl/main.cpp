@@ -165,7 +165,7 @@ int runProgram(const Options& options) {
   const int code = loop.run();
   if (code < 0) return 1;
   // A replay that stops short says why.
-  if (replaying && loop.session().replayOutcome()->exitStatus() != 0) return replay.finish();
+  if (replaying) return replay.finish();
   return code == 0 && file.failed() ? kRecordingFailedExit : code;
 }
 

@@ -96,11 +96,6 @@ class Session final : private Platform {
 
   bool ended() const { return ended_; }
   int exitCode() const { return exitCode_; }
-  bool replaying() const { return replay_ != nullptr; }
-  // How a replay went: where it stopped, and why.
-  const ScriptOutcome* replayOutcome() const {
-    return replay_ != nullptr ? &replay_->outcome() : nullptr;
-  }
   bool recordingFailed() const { return game_.recordingFailed(); }
   // The recorder of the session's recording, or null for none.
   const Recorder* recorder() const { return game_.recorder(); }
