@@ -50,6 +50,11 @@ MenuReply Menu::close() {
   return reply;
 }
 
+MenuReply Menu::openAtFirstItem() {
+  altAlone_ = false;
+  return moveTo(Mode::kOpen, 0);
+}
+
 MenuReply Menu::keyDown(const KeyInput& key) {
   const int code = key.virtualKey;
   const bool alt = code == kVkAlt;

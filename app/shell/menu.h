@@ -62,6 +62,8 @@ class Menu {
   MenuReply pointerMove(MenuTarget target);
   // The window lost the keyboard, or something else takes over.
   MenuReply close();
+  // Opens the popup with its first item highlighted, as F10 then Down does.
+  MenuReply openAtFirstItem();
 
  private:
   MenuReply moveTo(Mode mode, int highlighted);

@@ -24,11 +24,15 @@ void Pacer::start(std::uint64_t now) {
   running_ = true;
 }
 
-int Pacer::millisecondsUntilDue(std::uint64_t now) const {
-  if (!running_ || now >= deadline_) return 0;
-  const std::uint64_t left = deadline_ - now;
+int millisecondsUntil(std::uint64_t deadline, std::uint64_t now) {
+  if (now >= deadline) return 0;
+  const std::uint64_t left = deadline - now;
   const std::uint64_t wait = (left + kMicrosecondsPerMillisecond - 1) / kMicrosecondsPerMillisecond;
   return static_cast<int>(std::min(wait, kLongestWaitMilliseconds));
+}
+
+int Pacer::millisecondsUntilDue(std::uint64_t now) const {
+  return running_ ? millisecondsUntil(deadline_, now) : 0;
 }
 
 std::uint64_t Pacer::takeTick(std::uint64_t now) {

@@ -18,6 +18,10 @@ static_assert(kMicrosecondsPerSecond % kTicksPerSecond == 0);
 // without overflow for a counter of up to 10^13 counts a second.
 std::uint64_t microsecondsOf(std::uint64_t counts, std::uint64_t countsPerSecond);
 
+// Whole milliseconds to wait from `now` until `deadline`, rounded up so that
+// the wait never ends before it; 0 once it has come, and at most a second.
+int millisecondsUntil(std::uint64_t deadline, std::uint64_t now);
+
 class Pacer {
  public:
   // Starts the clock (again): the first tick is due one period from now.

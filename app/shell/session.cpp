@@ -91,9 +91,13 @@ void Session::advance() {
   if (ended_) return;
   if (replay_ != nullptr) {
     replay_->advance();
-  } else if (pacer_.due(host_.now())) {
-    tick();
+    return;
   }
+  while (const std::optional<Control> control = held_.takeRepeat(host_.now())) {
+    controlRepeat(*control);
+    if (ended_) return;
+  }
+  if (pacer_.due(host_.now())) tick();
 }
 
 void Session::tick() {
@@ -105,7 +109,12 @@ int Session::millisecondsToWait() {
   if (ended_) return -1;
   const std::uint64_t now = host_.now();
   if (replay_ != nullptr) return replay_->millisecondsToWait(now);
-  return pacer_.running() ? pacer_.millisecondsUntilDue(now) : -1;
+  int wait = pacer_.running() ? pacer_.millisecondsUntilDue(now) : -1;
+  if (const std::optional<std::uint64_t> repeat = held_.nextRepeat()) {
+    const int untilRepeat = millisecondsUntil(*repeat, now);
+    wait = wait < 0 ? untilRepeat : std::min(wait, untilRepeat);
+  }
+  return wait;
 }
 
 void Session::end(int exitCode) {

@@ -15,6 +15,8 @@
 
 #include "app/platform.h"
 #include "app/recorded_game.h"
+#include "app/shell/controls.h"
+#include "app/shell/held_controls.h"
 #include "app/shell/key_map.h"
 #include "app/shell/menu.h"
 #include "app/shell/message_box.h"
@@ -72,6 +74,13 @@ class Session final : private Platform {
   void closeWindow();
   // The window lost the keyboard.
   void focusLost();
+  // `holder` (a pad, a finger: any number the shell keeps for it) now holds
+  // exactly `held`; an empty set lets it go. Held directions and fire are
+  // arrow and space key-downs, repeating as keys do; in the menu fire is
+  // Return and in a box Space, and a held control repeats only where it went
+  // down. Back closes the menu and answers a box as Escape or N would; start
+  // opens the menu at its first item, or closes it.
+  void holdControls(std::int32_t holder, ControlSet held);
 
   // ---- time
   // Does what is due now: the game's tick, or in a replay the recording's
@@ -123,6 +132,15 @@ class Session final : private Platform {
   class Replayer;
 
   MessageBox* newestBox();
+  // Where the player's inputs go now: the game, the menu, or the box at a
+  // depth (kPlaceBox + depth).
+  int place() const;
+  static constexpr int kPlaceGame = 0;
+  static constexpr int kPlaceMenu = 1;
+  static constexpr int kPlaceBox = 2;
+  void controlDown(Control control);
+  void controlUp(Control control);
+  void controlRepeat(Control control);
   void follow(const MenuReply& reply);
   void follow(const BoxReply& reply);
   void tick();
@@ -133,6 +151,13 @@ class Session final : private Platform {
   std::unique_ptr<Replay> replay_;  // null for a live session
   Menu menu_;
   Pacer pacer_;
+  HeldControls held_;
+  // The key a held control stands for, and where it went down.
+  struct HeldKey {
+    int virtualKey = 0;
+    int place = kPlaceGame;
+  };
+  std::array<HeldKey, kControlCount> heldKeys_{};
   std::array<std::optional<MessageBox>, kMaxOpenBoxes> boxes_;
   int openBoxes_ = 0;
   bool gameTimerOn_ = false;
