@@ -8,6 +8,7 @@ import { GameModule, MenuMode, MenuPart, PointerAction } from "./game_module.mjs
 import { KeyboardFocus } from "./keyboard_focus.mjs";
 import { MenuBar } from "./menu.mjs";
 import { BoxDialogs } from "./message_box.mjs";
+import { offerOfflineCopy } from "./offline.mjs";
 import { PacingReport } from "./pacing_report.mjs";
 import { Screen } from "./screen.mjs";
 
@@ -187,6 +188,7 @@ function showFault(error) {
 
 try {
   await new Page(await unpackModule()).start();
+  offerOfflineCopy(window);
 } catch (error) {
   showFault(error);
 }
