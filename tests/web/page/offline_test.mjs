@@ -29,14 +29,14 @@ test("the manifest names the game and its icons, each a PNG of its size", async 
 
 test("the worker controls the page, which opens again with the host gone", async () => {
   const { run, server } = context;
-  await run.page.waitForFunction(() => navigator.serviceWorker.controller !== null, { timeout: 10000 })
+  await run.page.waitForFunction(() => navigator.serviceWorker.controller !== null, { timeout: 30000 })
       .catch(() => check(false, "no worker took the page"));
   // The browser's offline mode does not reach the worker's own fetches.
   server.close();
   server.closeAllConnections();
   await run.page.setOfflineMode(true);
   await run.page.reload();
-  await run.page.waitForFunction(() => !document.getElementById("window").hidden, { timeout: 10000 })
+  await run.page.waitForFunction(() => !document.getElementById("window").hidden, { timeout: 30000 })
       .catch(() => check(false, "the page did not open again offline"));
   await run.expectTitle("offline", "title-offline");
   run.expectNoErrors();
