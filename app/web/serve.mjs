@@ -14,6 +14,7 @@ const kTypes = new Map([
   [".wasm", "application/wasm"],
   [".ico", "image/x-icon"],
   [".png", "image/png"],
+  [".webmanifest", "application/manifest+json"],
 ]);
 
 async function answer(root, request, response) {

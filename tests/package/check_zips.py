@@ -1,9 +1,12 @@
 """The Windows and web zips: exactly their files, each as built, the text of
 how to play in Windows line ends, the page with the version in its footer and
-no reference outside itself.
+no reference outside itself, beside it the manifest, the icons it names and
+the worker.
 
 Usage: check_zips.py VERSION WINDOWS_ZIP WINDOWS_EXE WEB_ZIP PAGE
 """
+import json
+import os
 import re
 import sys
 import zipfile
@@ -42,11 +45,15 @@ if files:
     except UnicodeDecodeError as error:
         failures.append(f"how-to-play.txt is not UTF-8: {error}")
 
-files = contents(web_zip, ["index.html"])
+web_dir = os.path.dirname(page)
+with open(os.path.join(web_dir, "manifest.webmanifest"), encoding="utf-8") as built:
+    icons = [icon["src"] for icon in json.load(built)["icons"]]
+files = contents(web_zip, ["index.html", "manifest.webmanifest", "sw.js", *icons])
 if files:
-    same(page, files["index.html"], "index.html")
+    for name in files:
+        same(page if name == "index.html" else os.path.join(web_dir, name), files[name], name)
     html = files["index.html"].decode("utf-8")
-    if f'<footer id="about" class="about">Vantorix {version}</footer>' not in html:
+    if not re.search(f'<footer id="about" class="about">Vantorix {re.escape(version)}\\s', html):
         failures.append("the page's footer does not show 'Vantorix VERSION'")
     outside = [url for url in re.findall(r'(?:src|href)="([^"]*)"', html)
                if not url.startswith(("data:", "#"))]
@@ -57,4 +64,5 @@ for failure in failures:
     print(f"FAIL: {failure}")
 if failures:
     sys.exit(1)
-print("ok: the Windows zip holds vantorix.exe and how-to-play.txt, the web zip index.html")
+print("ok: the Windows zip holds vantorix.exe and how-to-play.txt, the web zip index.html, "
+      "its manifest, icons and worker")

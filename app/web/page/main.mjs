@@ -5,8 +5,10 @@
 // holds: the menu, the boxes, the picture, and the ended notice once the
 // session has ended, with a way to start it anew.
 import { GameModule, MenuMode, MenuPart, PointerAction } from "./game_module.mjs";
+import { KeyboardFocus } from "./keyboard_focus.mjs";
 import { MenuBar } from "./menu.mjs";
 import { BoxDialogs } from "./message_box.mjs";
+import { offerOfflineCopy } from "./offline.mjs";
 import { PacingReport } from "./pacing_report.mjs";
 import { Screen } from "./screen.mjs";
 
@@ -29,6 +31,8 @@ class Page {
   #screen = new Screen(document.getElementById("field"), document.getElementById("menu-bar"),
                        document.getElementById("about"),
                        (milliseconds) => this.#report.painted(milliseconds));
+  #focus = new KeyboardFocus(document.getElementById("field"), document.getElementById("menu-bar"),
+                             document.querySelector("#window .save-recording"));
   #menu = null;
   #game = null;      // the running session's module; null once it has ended
   #recorded = null;  // the module of the latest session, ended or not
@@ -120,6 +124,7 @@ class Page {
   }
 
   #key(event, down) {
+    if (!this.#focus.forGame(event, down, this.#game)) return;
     if (this.#game?.key(event, down)) event.preventDefault();
   }
 
@@ -183,6 +188,7 @@ function showFault(error) {
 
 try {
   await new Page(await unpackModule()).start();
+  offerOfflineCopy(window);
 } catch (error) {
   showFault(error);
 }

@@ -26,6 +26,7 @@ export class MenuBar {
       this.#popup.append(element);
       return element;
     });
+    bar.setAttribute("role", "menubar");
     bar.replaceChildren(this.#title, this.#popup);
     this.show(MenuMode.closed, -1);
   }

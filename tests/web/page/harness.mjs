@@ -3,7 +3,7 @@
 // expect (facts.mjs); the session's recording as the page's link saves it,
 // and its replay in the native simulator. Each case file is run as
 //   node --test-reporter=tap CASE.mjs PAGE.html SPRITE_DIR SHOTS_DIR CHROMIUM SIM
-import { mkdirSync, mkdtempSync, rmSync } from "node:fs";
+import { copyFileSync, mkdirSync, mkdtempSync, readFileSync, rmSync } from "node:fs";
 import { tmpdir } from "node:os";
 import { basename, dirname, join } from "node:path";
 import { after, before } from "node:test";
@@ -12,6 +12,7 @@ import { pathToFileURL } from "node:url";
 import puppeteer from "puppeteer-core";
 
 import { PageText } from "../../../app/web/page/game_module.mjs";
+import { kManifestFile, kWorkerFile } from "../../../app/web/page/offline.mjs";
 import { serveFolder } from "../../../app/web/serve.mjs";
 import { check, differing, moduleFacts, recordedKeys, recordedTicks,
          replayInSimulator } from "./facts.mjs";
@@ -28,13 +29,28 @@ export const kTitlePicture = join(spriteDir, "MYBP5.bmp");
 
 // ---- the browser
 
+// The web build's files as the web zip lays them out, the page as
+// index.html, in a folder of their own: the host's folder.
+function siteFolder() {
+  const from = dirname(pagePath);
+  const folder = mkdtempSync(join(tmpdir(), "vantorix-site-"));
+  copyFileSync(pagePath, join(folder, "index.html"));
+  const { icons } = JSON.parse(readFileSync(join(from, kManifestFile), "utf8"));
+  for (const file of [kManifestFile, kWorkerFile, ...icons.map((icon) => icon.src)]) {
+    copyFileSync(join(from, file), join(folder, file));
+  }
+  return folder;
+}
+
 // Starts Chromium, the loopback server and the module's facts before the
-// file's cases, and stops them after; `where` is "served" or "file".
+// file's cases, and stops them after; `where` is "served" (the web build's
+// folder), "site" (the host's folder, the page at its root) or "file".
 export function pageTests(prefix, where, query = "") {
-  const context = { facts: null, run: null, report: [] };
+  const context = { facts: null, run: null, report: [], server: null };
   let browser;
   let server;
   let profile;
+  let site;
   before(async () => {
     mkdirSync(shotsDir, { recursive: true });
     context.facts = await moduleFacts(pagePath);
@@ -46,16 +62,18 @@ export function pageTests(prefix, where, query = "") {
              "--disable-background-networking", "--disable-component-update", "--disable-sync",
              "--force-color-profile=srgb", `--user-data-dir=${profile}`],
     });
-    server = await serveFolder(dirname(pagePath));
-    const url = where === "served"
-        ? `http://127.0.0.1:${server.address().port}/${basename(pagePath)}${query}`
-        : `${pathToFileURL(pagePath).href}${query}`;
+    if (where === "site") site = siteFolder();
+    server = await serveFolder(site ?? dirname(pagePath));
+    context.server = server;
+    const served = `http://127.0.0.1:${server.address().port}/`;
+    const url = where === "file" ? `${pathToFileURL(pagePath).href}${query}`
+        : `${served}${where === "site" ? "" : basename(pagePath)}${query}`;
     context.run = await PageRun.open(browser, url, prefix, context.report);
   });
   after(async () => {
     await browser?.close();
     server?.close();
-    if (profile) rmSync(profile, { recursive: true, force: true });
+    for (const folder of [profile, site]) if (folder) rmSync(folder, { recursive: true, force: true });
     for (const line of context.report) console.log(line);
   });
   return context;

@@ -52,6 +52,9 @@ test("a 1600 x 1100 window shows the field twice as large", async () => {
 
 test("the page going away ends the program, and the page reports no error", async () => {
   const { run } = context;
+  // From disk there is nothing to install: no manifest, no worker.
+  check(await run.page.evaluate(() => document.querySelector('link[rel="manifest"]') === null),
+        "the page from disk links a manifest");
   await run.page.evaluate(() => dispatchEvent(new PageTransitionEvent("pagehide")));
   check(await ended(run), "leaving the page did not end it");
   run.expectNoErrors();
