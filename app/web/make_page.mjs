@@ -150,7 +150,6 @@ const manifest = `${JSON.stringify({
   start_url: ".",
   scope: ".",
   display: "fullscreen",
-  orientation: "landscape",
   background_color: colour,
   theme_color: colour,
   icons: icons.map(({ file, side }) => ({ src: file, sizes: `${side}x${side}`, type: "image/png" })),
