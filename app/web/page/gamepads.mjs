@@ -22,6 +22,7 @@ export class Gamepads {
   #hold;
   #onCount;
   #readings = new Map();  // pad index -> { buttons, x, y, seen }
+  #connected = 0;  // the count last told
   #frame = 0;
   #poll = () => this.#read();
 
@@ -40,10 +41,10 @@ export class Gamepads {
     this.#wake();
   }
 
-  // A new session has heard nothing yet: every pad's reading goes to it anew.
+  // A new session has heard nothing yet: at the next display frame every
+  // pad's reading goes to it anew.
   forget() {
     this.#readings.clear();
-    this.#wake();
   }
 
   #wake() {
@@ -62,7 +63,6 @@ export class Gamepads {
 
   #read() {
     this.#frame = 0;
-    const before = this.#readings.size;
     for (const reading of this.#readings.values()) reading.seen = false;
     for (const pad of this.#pads()) {
       if (pad === null || pad === undefined || pad.connected === false) continue;
@@ -91,7 +91,10 @@ export class Gamepads {
       this.#readings.delete(index);
       this.#hold(index, 0, 0, 0);
     }
-    if (this.#readings.size !== before) this.#onCount(this.#readings.size);
+    if (this.#readings.size !== this.#connected) {
+      this.#connected = this.#readings.size;
+      this.#onCount(this.#connected);
+    }
     if (this.#readings.size > 0) this.#frame = this.#window.requestAnimationFrame(this.#poll);
   }
 }
