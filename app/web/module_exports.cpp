@@ -1,4 +1,5 @@
-// What the page calls: the raw inputs of its window, the session's time,
+// What the page calls: the raw inputs of its window (keys, the pointer, what
+// pads and fingers hold), the session's time,
 // what the session shows (the menu, the boxes, the frame, its end), the words
 // of the page, the recording, and the clock's figures for ?pacing. Numbers
 // the page passes or reads back are given here; game_module.mjs names them.
@@ -6,6 +7,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "app/shell/controls.h"
 #include "app/texts.h"
 #include "app/web/web_shell.h"
 #include "render/client_area.h"
@@ -65,6 +67,39 @@ static_assert(static_cast<int>(shell::Menu::Mode::kClosed) == 0 &&
               static_cast<int>(shell::Menu::Mode::kBarSelected) == 1 &&
               static_cast<int>(shell::Menu::Mode::kOpen) == 2);
 
+// A set of controls (Control): bit 0 left, 1 up, 2 right, 3 down, 4 fire,
+// 5 back, 6 start. A pad's buttons (PadButton) take the same bits: the D-pad,
+// A, B and Start.
+constexpr std::int32_t kAllControls = (1 << shell::kControlCount) - 1;
+static_assert(shell::controlBit(shell::Control::kLeft) == 1 &&
+              shell::controlBit(shell::Control::kUp) == 2 &&
+              shell::controlBit(shell::Control::kRight) == 4 &&
+              shell::controlBit(shell::Control::kDown) == 8 &&
+              shell::controlBit(shell::Control::kFire) == 16 &&
+              shell::controlBit(shell::Control::kBack) == 32 &&
+              shell::controlBit(shell::Control::kStart) == 64);
+
+bool knownControls(std::int32_t set) {
+  return set >= 0 && set <= kAllControls;
+}
+
+shell::PadReading padReadingOf(std::int32_t buttons, std::int32_t stickX, std::int32_t stickY) {
+  const auto has = [buttons](shell::Control control) {
+    return (buttons & shell::controlBit(control)) != 0;
+  };
+  shell::PadReading pad;
+  pad.left = has(shell::Control::kLeft);
+  pad.up = has(shell::Control::kUp);
+  pad.right = has(shell::Control::kRight);
+  pad.down = has(shell::Control::kDown);
+  pad.a = has(shell::Control::kFire);
+  pad.b = has(shell::Control::kBack);
+  pad.start = has(shell::Control::kStart);
+  pad.stickX = stickX;
+  pad.stickY = stickY;
+  return pad;
+}
+
 const shell::MessageBox* boxAt(std::int32_t depth) {
   return depth >= 0 && depth < session().openBoxes() ? &session().box(depth) : nullptr;
 }
@@ -123,6 +158,24 @@ __attribute__((export_name("menuPointer"))) void exportMenuPointer(std::int32_t 
 __attribute__((export_name("boxPointer"))) void exportBoxPointer(std::int32_t action,
                                                                  std::int32_t target) {
   if (knownAction(action)) session().boxPointer(static_cast<shell::PointerAction>(action), target);
+}
+
+// What `holder` (a pad by its index, a finger by a negative number) holds
+// now: a set of controls; 0 lets it go. A set with other bits is ignored.
+__attribute__((export_name("holdControls"))) void exportHoldControls(std::int32_t holder,
+                                                                     std::int32_t held) {
+  if (knownControls(held)) session().holdControls(holder, static_cast<shell::ControlSet>(held));
+}
+
+// A pad's reading as the page polled it: its buttons (PadButton) and its
+// left stick, -32768 to 32767 each way, y growing downwards. Where the
+// stick starts to hold a direction is the shell core's to say.
+__attribute__((export_name("holdPad"))) void exportHoldPad(std::int32_t holder,
+                                                           std::int32_t buttons,
+                                                           std::int32_t stickX,
+                                                           std::int32_t stickY) {
+  if (!knownControls(buttons)) return;
+  session().holdControls(holder, shell::controlsOf(padReadingOf(buttons, stickX, stickY)));
 }
 
 // The page is going away: the window closes.

@@ -18,6 +18,14 @@ export const PointerAction = Object.freeze({ down: 0, move: 1, up: 2 });
 export const MenuPart = Object.freeze({ elsewhere: 0, title: 1, popup: 2, item: 3 });
 export const MenuMode = Object.freeze({ closed: 0, barSelected: 1, open: 2 });
 export const kNoButton = -1;
+// A set of held controls is the sum of their bits; a pad's buttons take the
+// same bits (A fires, B goes back).
+export const Control = Object.freeze({
+  left: 1, up: 2, right: 4, down: 8, fire: 16, back: 32, start: 64,
+});
+export const PadButton = Object.freeze({
+  left: 1, up: 2, right: 4, down: 8, a: 16, b: 32, start: 64,
+});
 
 const utf8 = new TextDecoder();
 const utf8Encoder = new TextEncoder();
@@ -79,6 +87,17 @@ export class GameModule {
 
   boxPointer(action, button) {
     this.#call("boxPointer", action, button);
+  }
+
+  // What `holder` holds now (pads by their index, fingers by negative
+  // numbers): a set of Control bits; 0 lets it go.
+  holdControls(holder, controls) {
+    this.#call("holdControls", holder, controls);
+  }
+
+  // A pad's buttons (PadButton bits) and its left stick, -32768 to 32767.
+  holdPad(holder, buttons, stickX, stickY) {
+    this.#call("holdPad", holder, buttons, stickX, stickY);
   }
 
   closeWindow() {

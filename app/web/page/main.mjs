@@ -3,14 +3,18 @@
 // on the menu or a box, the page going away, the keyboard's loss), calls its
 // advance() when the module says, and after every call shows what the module
 // holds: the menu, the boxes, the picture, and the ended notice once the
-// session has ended, with a way to start it anew.
+// session has ended, with a way to start it anew. What gamepads and fingers
+// on the on-screen controls hold goes to the session too.
+import { FullscreenButton } from "./fullscreen_button.mjs";
 import { GameModule, MenuMode, MenuPart, PointerAction } from "./game_module.mjs";
+import { Gamepads } from "./gamepads.mjs";
 import { KeyboardFocus } from "./keyboard_focus.mjs";
 import { MenuBar } from "./menu.mjs";
 import { BoxDialogs } from "./message_box.mjs";
 import { offerOfflineCopy } from "./offline.mjs";
 import { PacingReport } from "./pacing_report.mjs";
 import { Screen } from "./screen.mjs";
+import { TouchControls } from "./touch_controls.mjs";
 
 // The module is stored in the page gzip-compressed, as base64.
 async function unpackModule() {
@@ -23,16 +27,36 @@ async function unpackModule() {
 const kPointerEvents = [
   ["mousedown", PointerAction.down], ["mousemove", PointerAction.move], ["mouseup", PointerAction.up],
 ];
+// A finger (or a pen) on the menu or a box is heard as pointer events: the
+// mouse events a browser makes of a tap come for one finger only.
+const kFingerEvents = [
+  ["pointerdown", PointerAction.down], ["pointermove", PointerAction.move],
+  ["pointerup", PointerAction.up], ["pointercancel", PointerAction.up],
+];
 
 class Page {
   #compiled;
   #report = PacingReport.fromLocation(location);
   #boxes = new BoxDialogs(document);
   #screen = new Screen(document.getElementById("field"), document.getElementById("menu-bar"),
-                       document.getElementById("about"),
+                       document.getElementById("stage"),
                        (milliseconds) => this.#report.painted(milliseconds));
   #focus = new KeyboardFocus(document.getElementById("field"), document.getElementById("menu-bar"),
                              document.querySelector("#window .save-recording"));
+  #fullscreen = new FullscreenButton(document.getElementById("fullscreen"));
+  #controls = new TouchControls(
+      [document.getElementById("touch-pad"), document.getElementById("touch-fire")],
+      (holder, controls) => this.#game?.holdControls(holder, controls), () => {
+        document.getElementById("touch-help").hidden = false;
+        this.#fullscreen.show();
+        this.#screen.showControls();
+      });
+  #pads = new Gamepads(window, (index, buttons, x, y) => this.#game?.holdPad(index, buttons, x, y),
+                       (count) => {
+                         document.getElementById("pad-help").hidden = count === 0;
+                         this.#screen.fit();
+                       });
+  #menuFinger = null;  // the finger on the menu or a box
   #menu = null;
   #game = null;      // the running session's module; null once it has ended
   #recorded = null;  // the module of the latest session, ended or not
@@ -44,8 +68,17 @@ class Page {
     addEventListener("keydown", (event) => this.#key(event, true));
     addEventListener("keyup", (event) => this.#key(event, false));
     for (const [type, action] of kPointerEvents) {
-      document.addEventListener(type, (event) => this.#pointer(event, action));
+      document.addEventListener(type, (event) => {
+        if (action === PointerAction.move || event.button === 0) {
+          this.#pointer(event, action, event.target);
+        }
+      });
     }
+    for (const [type, action] of kFingerEvents) {
+      document.addEventListener(type, (event) => this.#finger(event, action));
+    }
+    // A long press on the game opens no menu of the browser's.
+    document.getElementById("window").addEventListener("contextmenu", (e) => e.preventDefault());
     addEventListener("blur", () => this.#game?.focusLost());
     document.addEventListener("visibilitychange", () => this.#visibilityChanged());
     // Closing or reloading the tab closes the window; nothing is kept.
@@ -69,6 +102,9 @@ class Page {
     });
     this.#game = game;
     this.#recorded = game;
+    this.#controls.forget();
+    this.#pads.forget();
+    this.#menuFinger = null;
     this.#clockSeen = game.clock();
     this.#menu ??= new MenuBar(document.getElementById("menu-bar"), game.menuTexts());
     document.getElementById("window").hidden = false;
@@ -128,17 +164,40 @@ class Page {
     if (this.#game?.key(event, down)) event.preventDefault();
   }
 
-  #pointer(event, action) {
+  // The left button, or one finger, on `target`.
+  #pointer(event, action, target) {
     const game = this.#game;
-    if (game === null || (action !== PointerAction.move && event.button !== 0)) return;
+    if (game === null) return;
     if (this.#boxes.open) {
-      game.boxPointer(action, this.#boxes.targetOf(event.target));
+      game.boxPointer(action, this.#boxes.targetOf(target));
       return;
     }
-    const { part, item } = this.#menu.targetOf(event.target);
+    const { part, item } = this.#menu.targetOf(target);
     // A press on the title neither takes the focus nor selects its text.
     if (action === PointerAction.down && part === MenuPart.title) event.preventDefault();
     game.menuPointer(action, part, item);
+  }
+
+  // The first finger down off the on-screen controls is the menu's and the
+  // boxes' pointer until it lifts; the others are not heard there.
+  #finger(event, action) {
+    if (event.pointerType === "mouse") return;
+    if (action === PointerAction.down) {
+      if (event.button !== 0) return;
+      if (this.#menuFinger !== null || this.#controls.owns(event.pointerId)) return;
+      this.#menuFinger = event.pointerId;
+      // No mouse events follow: the finger is heard here alone.
+      event.preventDefault();
+    } else if (event.pointerId !== this.#menuFinger) {
+      return;
+    } else if (action === PointerAction.up) {
+      this.#menuFinger = null;
+    }
+    // A touch stays with the element it began on: what counts is the one
+    // under the finger now; a cancelled touch lets go over nothing.
+    const target = event.type === "pointercancel"
+        ? null : document.elementFromPoint(event.clientX, event.clientY);
+    this.#pointer(event, action, target);
   }
 
   // The session has ended: the window goes, and the notice says so.

@@ -1,27 +1,39 @@
 // The game window's client area: a canvas of the field's size whose pixels
 // the module paints, shown whole at each display frame that follows a
-// repaint request, and scaled by the largest whole factor of device pixels
-// that the page has room for beside the menu bar and the footer (never below
-// 1), black around it.
+// repaint request. It takes the room the page leaves it (the stage, less
+// the menu bar), black around it, scaled there by the largest whole number
+// of device pixels per field pixel; where not even one fits it shrinks
+// smoothly, so that the whole field is always on screen. With the on-screen
+// controls shown the page is arranged with them beside the field or below
+// it, whichever shows the field larger (held sideways, beside it first), and
+// arranged again when the device turns.
+
+// The arrangements of the page's CSS (data-arrangement on the root), in
+// the order they are tried for a window held sideways and one held upright.
+const kSideways = ["beside", "above"];
+const kUpright = ["above", "beside"];
 
 export class Screen {
   #canvas;
   #context;
   #menuBar;
-  #footer;
+  #stage;
   #module = null;
   #frameRequested = false;
+  #controls = false;
   #onPainted;
 
-  // `onPainted(milliseconds)` hears how long each paint took.
-  constructor(canvas, menuBar, footer, onPainted) {
+  // `stage` is the room the page leaves the window; `onPainted(milliseconds)`
+  // hears how long each paint took.
+  constructor(canvas, menuBar, stage, onPainted) {
     this.#canvas = canvas;
     this.#context = canvas.getContext("2d", { alpha: false });
     this.#menuBar = menuBar;
-    this.#footer = footer;
+    this.#stage = stage;
     this.#onPainted = onPainted;
     const window = canvas.ownerDocument.defaultView;
     window.addEventListener("resize", () => this.fit());
+    window.addEventListener("orientationchange", () => this.fit());
   }
 
   // The module whose picture is shown from now on; null for none.
@@ -34,6 +46,12 @@ export class Screen {
     this.invalidate();
   }
 
+  // The on-screen controls are shown from now on: the field makes room.
+  showControls() {
+    this.#controls = true;
+    this.fit();
+  }
+
   invalidate() {
     if (this.#frameRequested) return;
     this.#frameRequested = true;
@@ -41,15 +59,46 @@ export class Screen {
   }
 
   fit() {
-    const window = this.#canvas.ownerDocument.defaultView;
-    const ratio = window.devicePixelRatio || 1;
-    const roomWidth = window.innerWidth * ratio;
-    const roomHeight =
-        (window.innerHeight - this.#menuBar.offsetHeight - this.#footer.offsetHeight) * ratio;
+    if (!this.#controls) {
+      this.#show(this.#scale());
+      return;
+    }
+    const document = this.#canvas.ownerDocument;
+    const root = document.documentElement;
+    const { innerWidth, innerHeight } = document.defaultView;
+    let best = null;
+    let bestScale = 0;
+    for (const arrangement of innerWidth > innerHeight ? kSideways : kUpright) {
+      root.dataset.arrangement = arrangement;
+      const scale = this.#scale();
+      if (best === null || scale > bestScale) {
+        best = arrangement;
+        bestScale = scale;
+      }
+    }
+    root.dataset.arrangement = best;
+    this.#show(bestScale);
+  }
+
+  // Device pixels per field pixel in the stage as the page is laid out now:
+  // a whole number from 1 up, below 1 whatever fits.
+  #scale() {
+    const ratio = this.#canvas.ownerDocument.defaultView.devicePixelRatio || 1;
+    const room = this.#stage.getBoundingClientRect();
+    const roomWidth = room.width * ratio;
+    const roomHeight = (room.height - this.#menuBar.offsetHeight) * ratio;
     const { width, height } = this.#canvas;
-    const scale = Math.max(1, Math.floor(Math.min(roomWidth / width, roomHeight / height)));
-    this.#canvas.style.width = `${(width * scale) / ratio}px`;
-    this.#canvas.style.height = `${(height * scale) / ratio}px`;
+    const scale = Math.max(0, Math.min(roomWidth / width, roomHeight / height));
+    // A room of exactly k fields' size, measured in fractions, is k.
+    return scale >= 1 ? Math.floor(scale + 1e-6) : scale;
+  }
+
+  #show(scale) {
+    const ratio = this.#canvas.ownerDocument.defaultView.devicePixelRatio || 1;
+    const { width, height } = this.#canvas;
+    this.#canvas.style.width = `${Math.floor(width * scale) / ratio}px`;
+    this.#canvas.style.height = `${Math.floor(height * scale) / ratio}px`;
+    this.#canvas.classList.toggle("smooth", scale < 1);
   }
 
   #paint() {

@@ -9,7 +9,8 @@ import { tmpdir } from "node:os";
 import { join } from "node:path";
 import { after, test } from "node:test";
 
-import { MenuMode, MenuPart, PointerAction } from "../../../app/web/page/game_module.mjs";
+import { Control, MenuMode, MenuPart, PadButton,
+         PointerAction } from "../../../app/web/page/game_module.mjs";
 import { check, moduleFacts, NodeSession, recordedKeys, replayInSimulator } from "./facts.mjs";
 
 const [pagePath, nativeSim] = process.argv.slice(2);
@@ -104,4 +105,20 @@ test("the pointer opens the menu on its title, chooses an item, and presses a bu
   game.boxPointer(PointerAction.up, 0);
   check(game.openBoxes === 0 && game.recording().includes("answer ok\ncommand 302\n"),
         "the button did not answer");
+});
+
+test("what pads and fingers hold reaches the game as keys, the stick's dead zone the module's",
+     async () => {
+  const session = await NodeSession.open(pagePath);
+  const { game } = session;
+  session.press("F10", "ArrowDown", "Enter", "Enter");
+  game.holdPad(0, 0, -16383, 16383);  // short of half way: nothing
+  game.holdPad(0, PadButton.a, -16384, 0);
+  game.holdControls(-2, Control.right | 0x80);  // no such control: not heard
+  game.holdControls(-2, Control.down);
+  game.holdPad(0, 0, 0, 0);
+  game.holdControls(-2, 0);
+  check(recordedKeys(game.recording()).join() === "left,space,down",
+        `held controls gave the keys ${recordedKeys(game.recording())}`);
+  replays(session, "held-controls");
 });
