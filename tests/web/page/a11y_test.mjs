@@ -2,33 +2,23 @@
 // nothing on the title, the open menu, each kind of box and the ended page;
 // F10 then Tab leaves the window for 記録を保存, whose keys are its own, and
 // Escape gives the keys back to the game.
-import { readFileSync } from "node:fs";
-import { createRequire } from "node:module";
 import { test } from "node:test";
 
 import { check, pageTests, recordedKeys } from "./harness.mjs";
 
-const axeSource = readFileSync(createRequire(import.meta.url).resolve("axe-core/axe.min.js"), "utf8");
 const context = pageTests("a11y", "served");
-
-async function expectNoViolations(run, when) {
-  await run.page.evaluate(`if (typeof axe === "undefined") { ${axeSource} }`);
-  const { violations } = await run.page.evaluate(() => axe.run(document));
-  check(violations.length === 0, `${when}: ${violations.map(
-      (violation) => `${violation.id} on ${violation.nodes.map((node) => node.target.join(" "))}`)}`);
-}
 
 const focused = (run) =>
   run.page.evaluate(() => document.activeElement.id || document.activeElement.className);
 
 test("the title, the open menu and the start box", async () => {
   const { run, facts } = context;
-  await expectNoViolations(run, "the title");
+  await run.expectAccessible("the title");
   await run.press("F10", "ArrowDown");
-  await expectNoViolations(run, "the open menu");
+  await run.expectAccessible("the open menu");
   await run.press("Enter");
   await run.expectBox(facts.boxes.start, "start-box");
-  await expectNoViolations(run, "the start box");
+  await run.expectAccessible("the start box");
   await run.press("Enter");
   await run.expectNoBox("after Return on the start box");
 });
@@ -56,9 +46,9 @@ test("the quit box and the ended page", async () => {
   const { run, facts } = context;
   await run.press("F10", "ArrowDown", "ArrowDown", "Enter");
   await run.expectBox(facts.boxes.quit, "quit-box");
-  await expectNoViolations(run, "the quit box");
+  await run.expectAccessible("the quit box");
   await run.press("y");
   await run.page.waitForSelector("#ended:not([hidden])", { timeout: 5000 });
-  await expectNoViolations(run, "the ended page");
+  await run.expectAccessible("the ended page");
   run.expectNoErrors();
 });

@@ -4,6 +4,7 @@
 // and its replay in the native simulator. Each case file is run as
 //   node --test-reporter=tap CASE.mjs PAGE.html SPRITE_DIR SHOTS_DIR CHROMIUM SIM
 import { copyFileSync, mkdirSync, mkdtempSync, readFileSync, rmSync } from "node:fs";
+import { createRequire } from "node:module";
 import { tmpdir } from "node:os";
 import { basename, dirname, join } from "node:path";
 import { after, before } from "node:test";
@@ -26,6 +27,7 @@ if (!nativeSim) {
 }
 
 export const kTitlePicture = join(spriteDir, "MYBP5.bmp");
+const axeSource = readFileSync(createRequire(import.meta.url).resolve("axe-core/axe.min.js"), "utf8");
 
 // ---- the browser
 
@@ -164,6 +166,14 @@ export class PageRun {
     await this.page.waitForFunction(() => document.querySelector("dialog.box[open]") === null,
                                     { timeout: 5000 })
         .catch(() => check(false, `${when}: a box stayed open`));
+  }
+
+  // axe-core finds nothing on the page as it is now.
+  async expectAccessible(when) {
+    await this.page.evaluate(`if (typeof axe === "undefined") { ${axeSource} }`);
+    const { violations } = await this.page.evaluate(() => axe.run(document));
+    check(violations.length === 0, `${when}: ${violations.map(
+        (violation) => `${violation.id} on ${violation.nodes.map((node) => node.target.join(" "))}`)}`);
   }
 
   async press(...keys) {

@@ -121,6 +121,7 @@ test("sideways: the field between the pad and 発射, twice as large", async () 
   check(shown.scale === 2 && shown.pad.right <= shown.field.left && shown.field.right <= shown["発射"].left,
         `sideways, the field ${JSON.stringify(shown.field)} is not beside the controls at 2:1`);
   await run.shot("sideways");
+  await run.expectAccessible("sideways, with the controls shown");
 });
 
 test("a gamepad: Start and A choose 開始 and answer its box, the D-pad and the stick move, and it lets go when it goes",
