@@ -91,6 +91,9 @@ void Loop::handle(const WindowEvent& event) {
     case WindowEvent::Kind::kExposed:
       session_.invalidate();
       break;
+    case WindowEvent::Kind::kControls:
+      session_.holdControls(event.holder, event.controls);
+      break;
   }
 }
 

@@ -1,5 +1,6 @@
 // The SDL program's entry point: a window with the menu bar over the
-// 767 x 480 field, the sprites, and the message loop until the game quits.
+// 767 x 480 field, the sprites, the gamepads, and the message loop until the
+// game quits.
 #include <SDL.h>
 
 #include <cerrno>
@@ -14,6 +15,7 @@
 #include "app/sdl/loop.h"
 #include "app/sdl/menu_layout.h"
 #include "app/sdl/options.h"
+#include "app/sdl/pads.h"
 #include "app/sdl/presenter.h"
 #include "app/sdl/replay.h"
 #include "app/sdl/sdl_events.h"
@@ -158,8 +160,12 @@ int runProgram(const Options& options) {
   if (field.surface == nullptr) return fail("cannot make the picture");
   SDL_SetWindowIcon(window.window, sprites.surface(Sprite::kPlayerShip));
 
+  // Without pads the game still plays from the keyboard.
+  Pads pads;
+  if (!pads.open()) std::fprintf(stderr, "vantorix: gamepads cannot be used: %s\n", SDL_GetError());
+
   const bool replaying = options.mode == Options::Mode::kReplay;
-  SdlEvents events;
+  SdlEvents events(pads);
   WindowScreen screen(window.window, presenter, sprites, field.surface);
   Loop loop(events, screen, recording, replaying ? &replay.player() : nullptr, seconds);
   const int code = loop.run();
