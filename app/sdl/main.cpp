@@ -20,6 +20,7 @@
 #include "app/sdl/replay.h"
 #include "app/sdl/sdl_events.h"
 #include "app/sdl/sprite_surfaces.h"
+#include "app/sdl/view_fit.h"
 #include "app/sdl/window_screen.h"
 #include "app/texts.h"
 #include "app/version.h"
@@ -148,16 +149,22 @@ int runProgram(const Options& options) {
                                             SDL_WINDOWPOS_UNDEFINED, kClientWidth, kWindowHeight,
                                             SDL_WINDOW_RESIZABLE)};
   if (window.window == nullptr) return fail("cannot open a window");
-  SDL_SetWindowMinimumSize(window.window, kClientWidth, kWindowHeight);
+  SDL_SetWindowMinimumSize(window.window, kSmallestWindowWidth, kSmallestWindowHeight);
 
   Presenter presenter(window.window);
   if (!presenter.open()) return fail("cannot draw into the window");
   SpriteSurfaces sprites;
   if (!sprites.load(presenter.pixelFormat())) return fail("cannot prepare the sprites");
-  const OwnedSurface field{SDL_CreateRGBSurfaceWithFormat(0, kClientWidth, kClientHeight,
-                                                          SDL_BITSPERPIXEL(presenter.pixelFormat()),
-                                                          presenter.pixelFormat())};
-  if (field.surface == nullptr) return fail("cannot make the picture");
+  const auto clientPicture = [&presenter] {
+    return SDL_CreateRGBSurfaceWithFormat(0, kClientWidth, kClientHeight,
+                                          SDL_BITSPERPIXEL(presenter.pixelFormat()),
+                                          presenter.pixelFormat());
+  };
+  const OwnedSurface field{clientPicture()};
+  const OwnedSurface boxLayer{clientPicture()};
+  if (field.surface == nullptr || boxLayer.surface == nullptr) {
+    return fail("cannot make the picture");
+  }
   SDL_SetWindowIcon(window.window, sprites.surface(Sprite::kPlayerShip));
 
   // Without pads the game still plays from the keyboard.
@@ -166,7 +173,7 @@ int runProgram(const Options& options) {
 
   const bool replaying = options.mode == Options::Mode::kReplay;
   SdlEvents events(pads);
-  WindowScreen screen(window.window, presenter, sprites, field.surface);
+  WindowScreen screen(window.window, presenter, sprites, field.surface, boxLayer.surface);
   Loop loop(events, screen, recording, replaying ? &replay.player() : nullptr, seconds);
   const int code = loop.run();
   if (code < 0) return 1;
