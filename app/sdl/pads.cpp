@@ -1,5 +1,7 @@
 #include "app/sdl/pads.h"
 
+#include <initializer_list>
+
 namespace vantorix::sdl {
 
 namespace {

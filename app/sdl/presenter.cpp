@@ -104,12 +104,12 @@ void Presenter::present(SDL_Surface* field, SDL_Surface* boxLayer, std::span<con
   }
   if (target.w == kClientWidth) {
     SDL_BlitSurface(field, nullptr, surface, &target);
-  } else if (fit.shrunk() && field->format->BytesPerPixel == 4) {
-    // Smoothing works on 32-bit pixels alone; any other window shrinks the
-    // field by whole pixels.
-    SDL_SoftStretchLinear(field, nullptr, surface, &target);
   } else if (target.w > 0 && target.h > 0) {
-    SDL_BlitScaled(field, nullptr, surface, &target);
+    // SDL smooths 32-bit pixels alone; in any other window a shrunk field
+    // keeps or drops whole pixels.
+    if (!fit.shrunk() || SDL_SoftStretchLinear(field, nullptr, surface, &target) != 0) {
+      SDL_BlitScaled(field, nullptr, surface, &target);
+    }
   }
   if (fit.shrunk()) putBoxes(boxLayer, boxes, surface, fit.boxes);
   paintMenu(surface, menu, surface->w, recordingFailed);

@@ -23,17 +23,15 @@ inline constexpr std::uint64_t kSecond = shell::kMicrosecondsPerSecond;
 
 class ScriptedWindow final : public EventSource, public Screen {
  public:
-  // Queues an event for the moment `seconds` after the start; moments come
-  // in the order they are queued.
+  // Queues an event for the moment `seconds` after the start, after those
+  // queued for the same moment.
   ScriptedWindow& at(double seconds, WindowEvent event) {
-    events_.push_back({static_cast<std::uint64_t>(seconds * kSecond), event, {}});
-    return *this;
+    return queue({static_cast<std::uint64_t>(seconds * kSecond), event, {}});
   }
   // Runs `action` at that moment; the events it gives with happen() come
   // next, before any later ones.
   ScriptedWindow& at(double seconds, std::function<void()> action) {
-    events_.push_back({static_cast<std::uint64_t>(seconds * kSecond), {}, std::move(action)});
-    return *this;
+    return queue({static_cast<std::uint64_t>(seconds * kSecond), {}, std::move(action)});
   }
   void happen(const WindowEvent& event) { happening_.push_back(event); }
   ScriptedWindow& keys(double seconds, std::initializer_list<int> virtualKeys) {
@@ -86,6 +84,13 @@ class ScriptedWindow final : public EventSource, public Screen {
     WindowEvent event;
     std::function<void()> action;  // when set, run instead of giving `event`
   };
+  ScriptedWindow& queue(Timed timed) {
+    const auto later = std::upper_bound(events_.begin(), events_.end(), timed.at,
+                                        [](std::uint64_t at, const Timed& t) { return at < t.at; });
+    events_.insert(later, std::move(timed));
+    return *this;
+  }
+
   std::deque<Timed> events_;
   std::deque<WindowEvent> happening_;
   std::uint64_t clock_ = 0;

@@ -4,7 +4,7 @@
 // loop, as in the program.
 #include <gtest/gtest.h>
 
-#include <memory>
+#include <functional>
 #include <string>
 
 #include "app/sdl/pads.h"
@@ -31,8 +31,6 @@ class VirtualPad {
     joystick_ = SDL_JoystickOpen(SDL_JoystickAttachVirtualEx(&desc));
   }
   ~VirtualPad() { unplug(); }
-  VirtualPad(const VirtualPad&) = delete;
-  VirtualPad& operator=(const VirtualPad&) = delete;
 
   bool ready() const { return joystick_ != nullptr; }
   void button(SDL_GameControllerButton button, bool down) {
@@ -45,7 +43,9 @@ class VirtualPad {
     if (joystick_ == nullptr) return;
     const SDL_JoystickID id = SDL_JoystickInstanceID(joystick_);
     for (int index = 0; index < SDL_NumJoysticks(); ++index) {
-      if (SDL_JoystickGetDeviceInstanceID(index) == id) SDL_JoystickDetachVirtual(index);
+      if (SDL_JoystickGetDeviceInstanceID(index) != id) continue;
+      SDL_JoystickDetachVirtual(index);
+      break;
     }
     SDL_JoystickClose(joystick_);
     joystick_ = nullptr;
@@ -55,42 +55,49 @@ class VirtualPad {
   SDL_Joystick* joystick_ = nullptr;
 };
 
+constexpr auto kA = SDL_CONTROLLER_BUTTON_A;
+constexpr auto kStart = SDL_CONTROLLER_BUTTON_START;
+constexpr auto kUp = SDL_CONTROLLER_BUTTON_DPAD_UP;
+constexpr auto kDown = SDL_CONTROLLER_BUTTON_DPAD_DOWN;
+constexpr auto kLeft = SDL_CONTROLLER_BUTTON_DPAD_LEFT;
+constexpr auto kRight = SDL_CONTROLLER_BUTTON_DPAD_RIGHT;
+
 class PadSession : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(pads_.open()) << SDL_GetError();
-    for (auto& pad : padsPlugged)
-      pad = std::make_unique<VirtualPad>();
-    for (const auto& pad : padsPlugged)
-      ASSERT_TRUE(pad->ready()) << SDL_GetError();
-    window.at(0, [this] { deliver(); });  // SDL announces the pads
+    ASSERT_TRUE(opened_ && one.ready() && two.ready()) << SDL_GetError();
+    at(0, [] {});  // SDL announces the pads
   }
 
-  // Lets SDL report what the pads did, through the program's Pads.
-  void deliver() {
-    SDL_Event event;
-    WindowEvent controls;
-    while (SDL_PollEvent(&event) != 0) {
-      if (pads_.translate(event, controls)) window.happen(controls);
-    }
-  }
-  void set(double at, VirtualPad& pad, SDL_GameControllerButton button, bool down) {
-    window.at(at, [this, &pad, button, down] {
-      pad.button(button, down);
-      deliver();
+  // Changes the pads at a moment, then lets SDL report it through the
+  // program's Pads.
+  void at(double seconds, std::function<void()> change) {
+    window.at(seconds, [this, change] {
+      change();
+      SDL_Event event;
+      WindowEvent controls;
+      while (SDL_PollEvent(&event) != 0) {
+        if (pads_.translate(event, controls)) window.happen(controls);
+      }
     });
   }
-  // Down at `at` and up a twentieth of a second later.
-  void press(double at, VirtualPad& pad, std::initializer_list<SDL_GameControllerButton> buttons) {
+  void hold(double from, double until, VirtualPad& pad, SDL_GameControllerButton button) {
+    at(from, [&pad, button] { pad.button(button, true); });
+    at(until, [&pad, button] { pad.button(button, false); });
+  }
+  // Each down for a twentieth of a second, a tenth apart.
+  void press(double from, VirtualPad& pad,
+             std::initializer_list<SDL_GameControllerButton> buttons) {
     for (const SDL_GameControllerButton button : buttons) {
-      set(at, pad, button, true);
-      set(at + 0.05, pad, button, false);
-      at += 0.1;
+      hold(from, from + 0.05, pad, button);
+      from += 0.1;
     }
   }
 
-  Pads pads_;  // before the pads, which must go first
-  std::unique_ptr<VirtualPad> padsPlugged[2];
+  Pads pads_;  // opened before the pads come, closed after they go
+  bool opened_ = pads_.open();
+  VirtualPad one;
+  VirtualPad two;
   ScriptedWindow window;
 };
 
@@ -102,29 +109,15 @@ int count(const std::string& text, const std::string& line) {
 }
 
 TEST_F(PadSession, AGameIsStartedPlayedAndQuitFromAPad) {
-  VirtualPad& pad = *padsPlugged[0];
-  // ゲーム > 開始, the start box's OK.
-  press(0.1, pad, {SDL_CONTROLLER_BUTTON_START, SDL_CONTROLLER_BUTTON_A, SDL_CONTROLLER_BUTTON_A});
-  // Right and fire held for 0.75 s: the first key-down, then a repeat every
-  // 1/30 s from 0.5 s on.
-  set(1.0, pad, SDL_CONTROLLER_BUTTON_DPAD_RIGHT, true);
-  set(1.0, pad, SDL_CONTROLLER_BUTTON_A, true);
-  set(1.75, pad, SDL_CONTROLLER_BUTTON_DPAD_RIGHT, false);
-  set(1.75, pad, SDL_CONTROLLER_BUTTON_A, false);
-  // The stick leant left for a moment.
-  window.at(2.0, [&] {
-    pad.axis(SDL_CONTROLLER_AXIS_LEFTX, -30000);
-    deliver();
-  });
-  window.at(2.1, [&] {
-    pad.axis(SDL_CONTROLLER_AXIS_LEFTX, 0);
-    deliver();
-  });
+  press(0.1, one, {kStart, kA, kA});  // ゲーム > 開始, the start box's OK
+  // Right and fire held for 0.75 s: a key-down, then repeats every 1/30 s
+  // from 0.5 s on; then the stick leant left for a moment.
+  hold(1.0, 1.75, one, kRight);
+  hold(1.0, 1.75, one, kA);
+  at(2.0, [this] { one.axis(SDL_CONTROLLER_AXIS_LEFTX, -30000); });
+  at(2.1, [this] { one.axis(SDL_CONTROLLER_AXIS_LEFTX, 0); });
   // ゲーム > 終了; in its box the focus goes to いいえ and back to はい.
-  press(
-      3.0, pad,
-      {SDL_CONTROLLER_BUTTON_START, SDL_CONTROLLER_BUTTON_DPAD_DOWN, SDL_CONTROLLER_BUTTON_A,
-       SDL_CONTROLLER_BUTTON_DPAD_RIGHT, SDL_CONTROLLER_BUTTON_DPAD_LEFT, SDL_CONTROLLER_BUTTON_A});
+  press(3.0, one, {kStart, kDown, kA, kRight, kLeft, kA});
   const test::Played played = test::play(window);
   EXPECT_EQ(played.exitCode, 0);
   EXPECT_EQ(count(played.recording, "\nkey right\n"), 9) << played.recording;
@@ -137,17 +130,12 @@ TEST_F(PadSession, AGameIsStartedPlayedAndQuitFromAPad) {
 
 TEST_F(PadSession, APadUnpluggedLetsGoOfWhatItHeldAndAnotherPlaysOn) {
   // On the title every key-down reaches the game's recording.
-  set(0.1, *padsPlugged[0], SDL_CONTROLLER_BUTTON_DPAD_RIGHT, true);
-  window.at(0.3, [this] {
-    padsPlugged[0]->unplug();
-    deliver();
-  });
-  press(2.0, *padsPlugged[1],
-        {SDL_CONTROLLER_BUTTON_START, SDL_CONTROLLER_BUTTON_DPAD_DOWN, SDL_CONTROLLER_BUTTON_A,
-         SDL_CONTROLLER_BUTTON_A});
+  at(0.1, [this] { one.button(kUp, true); });
+  at(0.3, [this] { one.unplug(); });
+  press(2.0, two, {kStart, kDown, kA, kA});
   const test::Played played = test::play(window);
   EXPECT_EQ(played.exitCode, 0);
-  EXPECT_EQ(count(played.recording, "\nkey right\n"), 1) << played.recording;
+  EXPECT_EQ(count(played.recording, "\nkey up\n"), 1) << played.recording;
   EXPECT_EQ(test::replayHeadless(played.recording), 0);
 }
 
