@@ -40,7 +40,7 @@ void paintButton(SDL_Surface* field, const Rect& rect, std::string_view label, b
 
 }  // namespace
 
-void paintBox(SDL_Surface* field, const shell::MessageBox& box) {
+Rect paintBox(SDL_Surface* field, const shell::MessageBox& box) {
   const BoxLayout layout = layOutBox(box);
   frame(field, layout.frame, look::kBoxFrame);
   const Rect& caption = layout.captionBar;
@@ -65,6 +65,7 @@ void paintBox(SDL_Surface* field, const shell::MessageBox& box) {
     paintButton(field, layout.buttons[i], buttons[i].label, index == box.focused(),
                 index == box.pressed());
   }
+  return layout.frame;
 }
 
 }  // namespace vantorix::sdl

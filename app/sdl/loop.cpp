@@ -91,6 +91,9 @@ void Loop::handle(const WindowEvent& event) {
     case WindowEvent::Kind::kExposed:
       session_.invalidate();
       break;
+    case WindowEvent::Kind::kControls:
+      session_.holdControls(event.holder, event.controls);
+      break;
   }
 }
 
@@ -112,9 +115,9 @@ void Loop::keyDown(const shell::KeyInput& key) {
 void Loop::pointer(const WindowEvent& event) {
   const shell::PointerAction action = actionOf(event.kind);
   if (session_.openBoxes() > 0) {
-    // The boxes lie on the field, scaled with it.
+    // The boxes lie on the field, scaled with it, or at their own size.
     const shell::MessageBox& box = session_.box(session_.openBoxes() - 1);
-    const FieldPoint at = toField(screen_.fit(), event.x, event.y);
+    const FieldPoint at = toField(screen_.fit().boxes, event.x, event.y);
     session_.boxPointer(action, boxTargetAt(box, at.x, at.y));
     return;
   }

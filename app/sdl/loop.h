@@ -24,12 +24,15 @@ struct WindowEvent {
     kPointerUp,
     kClose,  // the window's close box
     kFocusLost,
-    kExposed,  // shown again, resized: all of it must be painted
+    kExposed,   // shown again, resized: all of it must be painted
+    kControls,  // a pad holds `controls` now; none lets it go
   };
   Kind kind = Kind::kExposed;
   shell::KeyInput key{};
   int x = 0;
   int y = 0;
+  std::int32_t holder = 0;  // the pad, a number the event source keeps for it
+  shell::ControlSet controls = 0;
 };
 
 class EventSource {

@@ -1,5 +1,6 @@
 // The SDL program's entry point: a window with the menu bar over the
-// 767 x 480 field, the sprites, and the message loop until the game quits.
+// 767 x 480 field, the sprites, the gamepads, and the message loop until the
+// game quits.
 #include <SDL.h>
 
 #include <cerrno>
@@ -14,10 +15,12 @@
 #include "app/sdl/loop.h"
 #include "app/sdl/menu_layout.h"
 #include "app/sdl/options.h"
+#include "app/sdl/pads.h"
 #include "app/sdl/presenter.h"
 #include "app/sdl/replay.h"
 #include "app/sdl/sdl_events.h"
 #include "app/sdl/sprite_surfaces.h"
+#include "app/sdl/view_fit.h"
 #include "app/sdl/window_screen.h"
 #include "app/texts.h"
 #include "app/version.h"
@@ -146,21 +149,31 @@ int runProgram(const Options& options) {
                                             SDL_WINDOWPOS_UNDEFINED, kClientWidth, kWindowHeight,
                                             SDL_WINDOW_RESIZABLE)};
   if (window.window == nullptr) return fail("cannot open a window");
-  SDL_SetWindowMinimumSize(window.window, kClientWidth, kWindowHeight);
+  SDL_SetWindowMinimumSize(window.window, kSmallestWindowWidth, kSmallestWindowHeight);
 
   Presenter presenter(window.window);
   if (!presenter.open()) return fail("cannot draw into the window");
   SpriteSurfaces sprites;
   if (!sprites.load(presenter.pixelFormat())) return fail("cannot prepare the sprites");
-  const OwnedSurface field{SDL_CreateRGBSurfaceWithFormat(0, kClientWidth, kClientHeight,
-                                                          SDL_BITSPERPIXEL(presenter.pixelFormat()),
-                                                          presenter.pixelFormat())};
-  if (field.surface == nullptr) return fail("cannot make the picture");
+  const auto clientPicture = [&presenter] {
+    return SDL_CreateRGBSurfaceWithFormat(0, kClientWidth, kClientHeight,
+                                          SDL_BITSPERPIXEL(presenter.pixelFormat()),
+                                          presenter.pixelFormat());
+  };
+  const OwnedSurface field{clientPicture()};
+  const OwnedSurface boxLayer{clientPicture()};
+  if (field.surface == nullptr || boxLayer.surface == nullptr) {
+    return fail("cannot make the picture");
+  }
   SDL_SetWindowIcon(window.window, sprites.surface(Sprite::kPlayerShip));
 
+  // Without pads the game still plays from the keyboard.
+  Pads pads;
+  if (!pads.open()) std::fprintf(stderr, "vantorix: gamepads cannot be used: %s\n", SDL_GetError());
+
   const bool replaying = options.mode == Options::Mode::kReplay;
-  SdlEvents events;
-  WindowScreen screen(window.window, presenter, sprites, field.surface);
+  SdlEvents events(pads);
+  WindowScreen screen(window.window, presenter, sprites, field.surface, boxLayer.surface);
   Loop loop(events, screen, recording, replaying ? &replay.player() : nullptr, seconds);
   const int code = loop.run();
   if (code < 0) return 1;

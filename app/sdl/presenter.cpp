@@ -14,12 +14,25 @@ namespace {
 // Forces the renderer way, to try it on a platform that has a window surface.
 constexpr const char* kRendererOptIn = "VANTORIX_SDL_RENDERER";
 
-SDL_Rect placed(const ViewFit& fit) {
-  return {fit.left, fit.top, kClientWidth * fit.scale, kClientHeight * fit.scale};
-}
-
 SDL_Rect toSdl(const Rect& rect) {
   return {rect.x, rect.y, rect.width, rect.height};
+}
+
+// `part` of the client area on `plane`, in window pixels.
+SDL_Rect onPlane(const Plane& plane, const Rect& part) {
+  return {plane.left + part.x * plane.scale, plane.top + part.y * plane.scale,
+          part.width * plane.scale, part.height * plane.scale};
+}
+
+// Copies the boxes' parts of `boxLayer` at their own size onto `picture`,
+// where `plane` lies on it.
+void putBoxes(SDL_Surface* boxLayer, std::span<const Rect> boxes, SDL_Surface* picture,
+              const Plane& plane) {
+  for (const Rect& box : boxes) {
+    SDL_Rect from = toSdl(box);
+    SDL_Rect to = onPlane(plane, box);
+    SDL_BlitSurface(boxLayer, &from, picture, &to);
+  }
 }
 
 // The tallest the menu gets: the bar with its popup open.
@@ -33,6 +46,7 @@ int menuLayerHeight() {
 Presenter::~Presenter() {
   if (menuTexture_ != nullptr) SDL_DestroyTexture(menuTexture_);
   if (menuSurface_ != nullptr) SDL_FreeSurface(menuSurface_);
+  if (boxTexture_ != nullptr) SDL_DestroyTexture(boxTexture_);
   if (fieldTexture_ != nullptr) SDL_DestroyTexture(fieldTexture_);
   if (renderer_ != nullptr) SDL_DestroyRenderer(renderer_);
 }
@@ -61,7 +75,9 @@ bool Presenter::openRenderer() {
   format_ = SDL_PIXELFORMAT_RGB888;
   fieldTexture_ = SDL_CreateTexture(renderer_, format_, SDL_TEXTUREACCESS_STREAMING, kClientWidth,
                                     kClientHeight);
-  return fieldTexture_ != nullptr;
+  boxTexture_ = SDL_CreateTexture(renderer_, format_, SDL_TEXTUREACCESS_STREAMING, kClientWidth,
+                                  kClientHeight);
+  return fieldTexture_ != nullptr && boxTexture_ != nullptr;
 }
 
 ViewFit Presenter::fit() const {
@@ -71,40 +87,60 @@ ViewFit Presenter::fit() const {
   return fitField(width, height);
 }
 
-void Presenter::present(SDL_Surface* field, const shell::Menu& menu, bool recordingFailed) {
+void Presenter::present(SDL_Surface* field, SDL_Surface* boxLayer, std::span<const Rect> boxes,
+                        const shell::Menu& menu, bool recordingFailed) {
   if (renderer_ != nullptr) {
-    presentThroughRenderer(field, menu, recordingFailed);
+    presentThroughRenderer(field, boxLayer, boxes, menu, recordingFailed);
     return;
   }
   // After a resize the old surface is gone; this gives the new one.
   SDL_Surface* surface = SDL_GetWindowSurface(window_);
   if (surface == nullptr) return;
-  SDL_Rect target = placed(fitField(surface->w, surface->h));
+  const ViewFit fit = fitField(surface->w, surface->h);
+  if (!fit.shrunk()) putBoxes(boxLayer, boxes, field, {});
+  SDL_Rect target = toSdl(fit.field);
   if (target.x != 0 || target.w != surface->w || target.y + target.h != surface->h) {
     SDL_FillRect(surface, nullptr, SDL_MapRGB(surface->format, 0, 0, 0));
   }
   if (target.w == kClientWidth) {
     SDL_BlitSurface(field, nullptr, surface, &target);
-  } else {
-    SDL_BlitScaled(field, nullptr, surface, &target);
+  } else if (target.w > 0 && target.h > 0) {
+    // SDL smooths 32-bit pixels alone; in any other window a shrunk field
+    // keeps or drops whole pixels.
+    if (!fit.shrunk() || SDL_SoftStretchLinear(field, nullptr, surface, &target) != 0) {
+      SDL_BlitScaled(field, nullptr, surface, &target);
+    }
   }
+  if (fit.shrunk()) putBoxes(boxLayer, boxes, surface, fit.boxes);
   paintMenu(surface, menu, surface->w, recordingFailed);
   SDL_UpdateWindowSurface(window_);
 }
 
-void Presenter::presentThroughRenderer(SDL_Surface* field, const shell::Menu& menu,
+void Presenter::presentThroughRenderer(SDL_Surface* field, SDL_Surface* boxLayer,
+                                       std::span<const Rect> boxes, const shell::Menu& menu,
                                        bool recordingFailed) {
   int width = 0;
   int height = 0;
   SDL_GetWindowSize(window_, &width, &height);
   if (!fitMenuLayer(width)) return;
+  const ViewFit fit = fitField(width, height);
+  if (!fit.shrunk()) putBoxes(boxLayer, boxes, field, {});
   paintMenu(menuSurface_, menu, width, recordingFailed);
   SDL_UpdateTexture(fieldTexture_, nullptr, field->pixels, field->pitch);
+  SDL_SetTextureScaleMode(fieldTexture_, fit.shrunk() ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
   SDL_UpdateTexture(menuTexture_, nullptr, menuSurface_->pixels, menuSurface_->pitch);
   SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
   SDL_RenderClear(renderer_);
-  const SDL_Rect target = placed(fitField(width, height));
+  const SDL_Rect target = toSdl(fit.field);
   SDL_RenderCopy(renderer_, fieldTexture_, nullptr, &target);
+  if (fit.shrunk() && !boxes.empty()) {
+    SDL_UpdateTexture(boxTexture_, nullptr, boxLayer->pixels, boxLayer->pitch);
+    for (const Rect& box : boxes) {
+      const SDL_Rect from = toSdl(box);
+      const SDL_Rect to = onPlane(fit.boxes, box);
+      SDL_RenderCopy(renderer_, boxTexture_, &from, &to);
+    }
+  }
   const SDL_Rect bar = toSdl(menuBarRect(width));
   SDL_RenderCopy(renderer_, menuTexture_, &bar, &bar);
   if (menu.mode() == shell::Menu::Mode::kOpen) {

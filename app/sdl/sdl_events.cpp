@@ -7,7 +7,7 @@
 
 namespace vantorix::sdl {
 
-SdlEvents::SdlEvents() : countsPerSecond_(SDL_GetPerformanceFrequency()) {
+SdlEvents::SdlEvents(Pads& pads) : pads_(pads), countsPerSecond_(SDL_GetPerformanceFrequency()) {
   // Keys are keys here, not text: no input method gets in between.
   SDL_StopTextInput();
 }
@@ -81,7 +81,7 @@ bool SdlEvents::translate(const SDL_Event& from, WindowEvent& to) {
           return false;
       }
     default:
-      return false;
+      return pads_.translate(from, to);
   }
 }
 

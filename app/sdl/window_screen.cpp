@@ -1,5 +1,8 @@
 #include "app/sdl/window_screen.h"
 
+#include <array>
+#include <span>
+
 #include "app/sdl/box_painter.h"
 #include "app/sdl/surface_canvas.h"
 
@@ -10,9 +13,12 @@ void WindowScreen::present(const shell::Session& session) {
   SDL_FillRect(field_, nullptr, SDL_MapRGB(field_->format, 0, 0, 0));
   SurfaceCanvas canvas(field_, sprites_);
   session.paint(canvas);
-  for (int depth = 0; depth < session.openBoxes(); ++depth)
-    paintBox(field_, session.box(depth));
-  presenter_.present(field_, session.menu(), session.recordingFailed());
+  std::array<Rect, shell::Session::kMaxOpenBoxes> boxes{};
+  const int open = session.openBoxes();
+  for (int depth = 0; depth < open; ++depth)
+    boxes[static_cast<std::size_t>(depth)] = paintBox(boxLayer_, session.box(depth));
+  presenter_.present(field_, boxLayer_, std::span(boxes).first(static_cast<std::size_t>(open)),
+                     session.menu(), session.recordingFailed());
 }
 
 void WindowScreen::toggleFullscreen() {

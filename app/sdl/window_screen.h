@@ -1,6 +1,6 @@
-// The loop's screen in an SDL window: the session's field painted into a
-// picture of the client area (the game, then its open boxes), put in the
-// window with the menu bar by the presenter.
+// The loop's screen in an SDL window: the session's game and its open boxes
+// painted into two pictures of the client area, put in the window with the
+// menu bar by the presenter.
 #pragma once
 
 #include <SDL.h>
@@ -13,10 +13,15 @@ namespace vantorix::sdl {
 
 class WindowScreen final : public Screen {
  public:
-  // `field` is the client area's picture, in the presenter's format.
+  // `field` and `boxLayer` are pictures of the client area, in the
+  // presenter's format.
   WindowScreen(SDL_Window* window, Presenter& presenter, const SpriteSurfaces& sprites,
-               SDL_Surface* field)
-      : window_(window), presenter_(presenter), sprites_(sprites), field_(field) {}
+               SDL_Surface* field, SDL_Surface* boxLayer)
+      : window_(window),
+        presenter_(presenter),
+        sprites_(sprites),
+        field_(field),
+        boxLayer_(boxLayer) {}
 
   void present(const shell::Session& session) override;
   ViewFit fit() const override { return presenter_.fit(); }
@@ -28,6 +33,7 @@ class WindowScreen final : public Screen {
   Presenter& presenter_;
   const SpriteSurfaces& sprites_;
   SDL_Surface* field_;
+  SDL_Surface* boxLayer_;
 };
 
 }  // namespace vantorix::sdl

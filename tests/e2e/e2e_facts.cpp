@@ -12,6 +12,7 @@
 #include "app/sdl/look.h"
 #include "app/sdl/menu_layout.h"
 #include "app/sdl/options.h"
+#include "app/sdl/view_fit.h"
 #include "app/shell/key_map.h"
 #include "app/texts.h"
 #include "render/client_area.h"
@@ -74,6 +75,15 @@ int main() {
   printBox("quit", texts::kQuitBox, BoxButtons::kYesNo);
   printBox("loss", texts::kLossBox, BoxButtons::kOk);
   printBox("continue", texts::kContinueBox, BoxButtons::kYesNo);
+  // The smallest window the program asks for: the field shrunk in it, and
+  // where the boxes' field pixel (0, 0) lies, the boxes keeping their size.
+  print("smallest_window", std::to_string(sdl::kSmallestWindowWidth) + "x" +
+                               std::to_string(sdl::kSmallestWindowHeight));
+  const sdl::ViewFit smallest =
+      sdl::fitField(sdl::kSmallestWindowWidth, sdl::kSmallestWindowHeight);
+  print("smallest_field", smallest.field);
+  print("smallest_boxes",
+        std::to_string(smallest.boxes.left) + " " + std::to_string(smallest.boxes.top));
 
   print("command_start", kCommandStart);
   print("command_quit", kCommandQuit);

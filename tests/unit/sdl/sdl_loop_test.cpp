@@ -1,85 +1,23 @@
-// Whole sessions of the SDL program's loop without a display: a scripted
-// window whose events come at set times of a virtual clock, which jumps
-// ahead whenever the loop waits. What happened is read from the session's
-// recording and the game's state, never from timing.
-#include "app/sdl/loop.h"
-
+// Whole sessions of the SDL program's loop without a display, played from
+// the keyboard and the mouse in a scripted window.
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <deque>
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include "app/headless_game.h"
 #include "game/digest.h"
-#include "script/script_lines.h"
+#include "tests/unit/sdl/scripted_window.h"
 
 namespace vantorix::sdl {
 namespace {
 
 using Kind = WindowEvent::Kind;
-constexpr std::uint64_t kSecond = shell::kMicrosecondsPerSecond;
-
-class ScriptedWindow final : public EventSource, public Screen {
- public:
-  // Queues an event for the moment `seconds` after the start.
-  ScriptedWindow& at(double seconds, WindowEvent event) {
-    events_.push_back({static_cast<std::uint64_t>(seconds * kSecond), event});
-    return *this;
-  }
-  ScriptedWindow& keys(double seconds, std::initializer_list<int> virtualKeys) {
-    for (const int key : virtualKeys)
-      at(seconds, {Kind::kKeyDown, {key}}).at(seconds, {Kind::kKeyUp, {key}});
-    return *this;
-  }
-
-  Waited wait(int milliseconds, WindowEvent& event) override {
-    const std::uint64_t until = clock_ + static_cast<std::uint64_t>(milliseconds) * 1000;
-    if (!events_.empty() && (milliseconds < 0 || events_.front().at <= until)) {
-      clock_ = std::max(clock_, events_.front().at);
-      event = events_.front().event;
-      events_.pop_front();
-      return Waited::kEvent;
-    }
-    if (milliseconds < 0) return Waited::kFailed;  // nothing more will ever come
-    clock_ = until;
-    return Waited::kNothing;
-  }
-  std::uint64_t now() override { return clock_; }
-
-  void present(const shell::Session& session) override {
-    ++presents;
-    boxesSeen = std::max(boxesSeen, session.openBoxes());
-  }
-  ViewFit fit() const override { return {1, 0, 20}; }
-  void toggleFullscreen() override { ++fullscreenToggles; }
-  void hide() override { hidden = true; }
-
-  int presents = 0;
-  int boxesSeen = 0;
-  int fullscreenToggles = 0;
-  bool hidden = false;
-
- private:
-  struct Timed {
-    std::uint64_t at;
-    WindowEvent event;
-  };
-  std::deque<Timed> events_;
-  std::uint64_t clock_ = 0;
-};
-
-class Lines final : public RecordingSink {
- public:
-  bool addLine(std::string_view line) override {
-    text += line;
-    text += '\n';
-    return true;
-  }
-  std::string text;
-};
+using test::play;
+using test::Played;
+using test::replayHeadless;
+using test::ScriptedWindow;
 
 constexpr int kDown = kVkDown;
 constexpr int kReturn = shell::kVkReturn;
@@ -90,29 +28,6 @@ ScriptedWindow& chooseStart(ScriptedWindow& window, double at) {
 }
 ScriptedWindow& chooseQuit(ScriptedWindow& window, double at) {
   return window.keys(at, {shell::kVkF10, kDown, kDown, kReturn});
-}
-
-struct Played {
-  int exitCode;
-  std::string recording;
-  GameState state;
-};
-
-Played play(ScriptedWindow& window) {
-  Lines lines;
-  Loop loop(window, window, &lines, nullptr);
-  const int exitCode = loop.run();
-  return {exitCode, lines.text, loop.session().gameState()};
-}
-
-// Replays a recording without a window: the exit status of the player.
-int replayHeadless(const std::string& recording) {
-  std::istringstream in(recording);
-  LineReader lines(in);
-  ScriptPlayer player(lines, ScriptPlayer::Checks::kDigests);
-  HeadlessGame game(player);
-  player.playThrough(game);
-  return player.outcome().exitStatus();
 }
 
 std::vector<std::string> linesOf(const std::string& text) {
