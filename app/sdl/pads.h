@@ -25,6 +25,8 @@ class Pads {
   // Starts SDL's game-controller subsystem; false, with SDL's error set,
   // when it cannot, and the game goes on without pads.
   bool open();
+  // The subsystem is started: pads may come at any time.
+  bool listening() const { return started_; }
   // Takes an SDL event; true when it gives the loop `to`: the controls a pad
   // holds now (kControls, the pad's instance id as the holder).
   bool translate(const SDL_Event& from, WindowEvent& to);

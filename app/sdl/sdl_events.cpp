@@ -1,5 +1,6 @@
 #include "app/sdl/sdl_events.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "app/sdl/key_map.h"
@@ -24,7 +25,7 @@ EventSource::Waited SdlEvents::wait(int milliseconds, WindowEvent& event) {
       now() + static_cast<std::uint64_t>(milliseconds > 0 ? milliseconds : 0) * 1000;
   for (;;) {
     int got = 0;
-    if (milliseconds < 0) {
+    if (milliseconds < 0 && !pads_.listening()) {
       got = SDL_WaitEvent(&from);
       if (got == 0) {
         std::fprintf(stderr, "vantorix: waiting for events failed: %s\n", SDL_GetError());
@@ -32,8 +33,14 @@ EventSource::Waited SdlEvents::wait(int milliseconds, WindowEvent& event) {
       }
     } else {
       const std::uint64_t at = now();
-      const int left = at >= until ? 0 : static_cast<int>((until - at + 999) / 1000);
+      int left = at >= until ? 0 : static_cast<int>((until - at + 999) / 1000);
+      if (milliseconds < 0) left = kPadLookMilliseconds;
+      // SDL notices a pad plugged in only when it looks at its events: it
+      // looks this often however long the wait, so that a pad plugged in at
+      // the title is heard at its first press.
+      if (pads_.listening()) left = std::min(left, kPadLookMilliseconds);
       got = left == 0 ? SDL_PollEvent(&from) : SDL_WaitEventTimeout(&from, left);
+      if (got == 0 && (milliseconds < 0 || now() < until)) continue;
     }
     if (got == 0) return Waited::kNothing;
     if (translate(from, event)) return Waited::kEvent;

@@ -19,6 +19,8 @@ class SdlEvents final : public EventSource {
   std::uint64_t now() override;
 
  private:
+  // How often a wait looks for pads plugged in, at the longest.
+  static constexpr int kPadLookMilliseconds = 250;
   // False for an SDL event the loop has no use for.
   bool translate(const SDL_Event& from, WindowEvent& to);
 

@@ -30,6 +30,13 @@ HeldControls::Changes HeldControls::hold(std::int32_t holder, ControlSet held, s
   return changes;
 }
 
+HeldControls::Changes HeldControls::letGoOfAll() {
+  const Changes changes{0, held()};
+  holders_ = {};
+  repeatAt_ = {};
+  return changes;
+}
+
 std::optional<Control> HeldControls::takeRepeat(std::uint64_t now) {
   for (int i = 0; i < kControlCount; ++i) {
     std::uint64_t& due = repeatAt_[static_cast<std::size_t>(i)];

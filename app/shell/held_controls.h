@@ -32,6 +32,9 @@ class HeldControls {
 
   // `holder` now holds exactly `held`; an empty set lets it go for good.
   Changes hold(std::int32_t holder, ControlSet held, std::uint64_t now);
+  // Every holder lets go of everything: the window lost the keyboard, and
+  // a control stops repeating as a key does then.
+  Changes letGoOfAll();
   // A held control whose repeat is due at `now`, its next one scheduled;
   // none when nothing is due. A repeat that comes late is not made up.
   std::optional<Control> takeRepeat(std::uint64_t now);

@@ -72,6 +72,7 @@ void Session::closeWindow() {
 
 void Session::focusLost() {
   follow(menu_.close());
+  letGo(held_.letGoOfAll());
 }
 
 void Session::follow(const MenuReply& reply) {

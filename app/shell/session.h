@@ -72,7 +72,8 @@ class Session final : private Platform {
   // The window's close box, or its equivalent: ends the session at once,
   // every open box giving up with the answer that changes nothing.
   void closeWindow();
-  // The window lost the keyboard.
+  // The window lost the keyboard: the menu closes, and held controls are let
+  // go of, as keys stop repeating then.
   void focusLost();
   // `holder` (a pad, a finger: any number the shell keeps for it) now holds
   // exactly `held`; an empty set lets it go. Held directions and fire are
@@ -138,6 +139,7 @@ class Session final : private Platform {
   static constexpr int kPlaceGame = 0;
   static constexpr int kPlaceMenu = 1;
   static constexpr int kPlaceBox = 2;
+  void letGo(const HeldControls::Changes& changes);
   void controlDown(Control control);
   void controlUp(Control control);
   void controlRepeat(Control control);

@@ -26,13 +26,17 @@ int arrowOf(Control control) {
 void Session::holdControls(std::int32_t holder, ControlSet held) {
   if (replay_ != nullptr || ended_) return;
   const HeldControls::Changes changes = held_.hold(holder, held, host_.now());
-  for (int i = 0; i < kControlCount && !ended_; ++i) {
-    const auto control = static_cast<Control>(i);
-    if (holds(changes.released, control)) controlUp(control);
-  }
+  letGo(changes);
   for (int i = 0; i < kControlCount && !ended_; ++i) {
     const auto control = static_cast<Control>(i);
     if (holds(changes.pressed, control)) controlDown(control);
+  }
+}
+
+void Session::letGo(const HeldControls::Changes& changes) {
+  for (int i = 0; i < kControlCount && !ended_; ++i) {
+    const auto control = static_cast<Control>(i);
+    if (holds(changes.released, control)) controlUp(control);
   }
 }
 

@@ -45,6 +45,9 @@ class VirtualShell final : public Host, public RecordingSink {
   Session* session = nullptr;
 };
 
+// Not a holder: the window losing the keyboard.
+constexpr std::int32_t kFocusLost = -1000;
+
 struct Hold {
   std::uint64_t atMs;
   std::int32_t holder;
@@ -60,7 +63,11 @@ std::string keysFrom(const std::vector<Hold>& holds, std::uint64_t endMs) {
     shell.session = &session;
     for (const Hold& hold : holds) {
       shell.runUntil(hold.atMs * kMs);
-      session.holdControls(hold.holder, hold.held);
+      if (hold.holder == kFocusLost) {
+        session.focusLost();
+      } else {
+        session.holdControls(hold.holder, hold.held);
+      }
     }
     shell.runUntil(endMs * kMs);
   }
@@ -100,6 +107,7 @@ TEST(ShellHeldControls, HeldControlsAreKeyDownsThatRepeatAsKeysDo) {
       {"sliding from one direction to the next",
        {{0, 3, kLeft}, {100, 3, kUp}, {200, 3, 0}},
        "left up "},
+      {"the window losing the keyboard lets go", {{0, 1, kLeft}, {100, kFocusLost, 0}}, "left "},
       {"back and start on the title reach no game",
        {{0, 1, kStart}, {100, 1, kBack}, {200, 1, 0}},
        ""},
