@@ -9,7 +9,7 @@
 // (puppeteer-core from tests/web: npm --prefix tests/web ci)
 import { readdirSync, readFileSync } from "node:fs";
 import { createRequire } from "node:module";
-import { basename, resolve } from "node:path";
+import { resolve } from "node:path";
 import { parseArgs } from "node:util";
 import { execFileSync } from "node:child_process";
 
@@ -255,8 +255,7 @@ try {
     for (let i = 0; i < webDirs.length; ++i) {
       results[i].push(await runOnce(browser, urls[i]));
       loads.push(loadAverage());
-      console.error(`run ${run + 1}/${runs} of ${basename(resolve(webDirs[i], ".."))}/` +
-                    `${basename(webDirs[i])} done; load ${loads.at(-1)}`);
+      console.error(`run ${run + 1}/${runs} of ${webDirs[i]} done; load ${loads.at(-1)}`);
     }
   }
 } finally {

@@ -162,6 +162,7 @@ test("a paint changes the frame only where the picture did; the first and the ti
     return game.openBoxes > 0;
   });
   check(partial > 1000, `only ${partial} paints changed less than the whole frame`);
+  check(game.millisecondsToWait === -1, "the game waiting in the loss box wants a tick");
   session.press("Escape", "KeyN");
   check(paintByParts() === null, "the title coming back is not painted whole");
 });
