@@ -299,6 +299,27 @@ __attribute__((export_name("paint"))) std::int32_t exportPaint() {
   return addressOf(shell().paint().rgba().data());
 }
 
+// Where the latest paint changed the frame: changedCount() rectangles, at
+// most mostChangedAreas(), at changedAreas(), four 32-bit numbers each, left, top, right and bottom
+// (excluded), in the frame's pixels.
+__attribute__((export_name("changedCount"))) std::int32_t exportChangedCount() {
+  return static_cast<std::int32_t>(shell().changed().areas().size());
+}
+
+__attribute__((export_name("changedAreas"))) std::int32_t exportChangedAreas() {
+  static_assert(sizeof(Area) == 4 * sizeof(std::int32_t) && sizeof(int) == sizeof(std::int32_t));
+  return addressOf(shell().changed().areas().data());
+}
+
+__attribute__((export_name("mostChangedAreas"))) std::int32_t exportMostChangedAreas() {
+  return AreaList::kMaxAreas;
+}
+
+// The next paint changes the whole frame.
+__attribute__((export_name("invalidateAll"))) void exportInvalidateAll() {
+  shell().invalidateAll();
+}
+
 __attribute__((export_name("frameWidth"))) std::int32_t exportFrameWidth() {
   return kClientWidth;
 }

@@ -77,9 +77,13 @@ std::string_view WebShell::recording() {
 
 const RgbaFrame& WebShell::paint() {
   canvas_.clear();
-  session_.paint(canvas_);
+  ChangeTracker::Tracking tracking = tracker_.beginPaint(canvas_);
+  session_.paint(tracking);
   session_.painted();
-  frame_.copyFrom(canvas_);
+  changed_ = tracker_.changed();
+  frame_.copyFrom(canvas_, changed_);
+  // The page puts the changed areas on its canvas as soon as this returns.
+  tracker_.shown();
   return frame_;
 }
 

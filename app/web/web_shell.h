@@ -13,6 +13,7 @@
 #include "app/shell/session.h"
 #include "app/web/memory_recording.h"
 #include "app/web/rgba_frame.h"
+#include "render/changed_area.h"
 #include "render/pixel_canvas.h"
 
 namespace vantorix::web {
@@ -50,7 +51,14 @@ class WebShell final : public shell::Host {
   // holds until its next line: what a recording saved now must replay.
   std::string_view recording();
   // Paints the session into the frame; it needs no paint until it changes.
+  // Only the frame's changed() areas differ from what the last paint left.
   const RgbaFrame& paint();
+  // Where the latest paint changed the frame: the page puts only these on
+  // its canvas. The first paint is whole.
+  const AreaList& changed() const { return changed_; }
+  // The next paint changes the whole frame: the page's canvas lost its
+  // pixels.
+  void invalidateAll() { tracker_.invalidateAll(); }
 
   // A number for the box open at `depth`, new with each box opened there,
   // so the page tells a box from the one before it; 0 for none.
@@ -81,6 +89,8 @@ class WebShell final : public shell::Host {
   shell::Session session_{*this, &recording_};
   std::string withHeldTicks_;  // recording() while ticks are held
   PixelCanvas canvas_;
+  ChangeTracker tracker_;
+  AreaList changed_;
   RgbaFrame frame_;
 };
 

@@ -40,6 +40,7 @@ export class GameModule {
   #waiting = [];    // calls that wait for a box's answer, oldest first
   #unwound = 0;     // the record of the call that is leaving
   #frame = null;
+  #areas = null;    // the changed areas' numbers in the module's memory
 
   // `changed()` runs after every call from the page into the module, once
   // the calls whose boxes have their answers have run on; `fault(error)`
@@ -164,7 +165,9 @@ export class GameModule {
     };
   }
 
-  // Paints the session and returns the whole picture; null once broken.
+  // Paints the session and returns the whole picture, of which only the
+  // changed areas (changedCount, changedAreas) differ from what the last
+  // paint returned; null once broken.
   paint() {
     if (this.#broken) return null;
     let address;
@@ -183,6 +186,28 @@ export class GameModule {
                                   width, height);
     }
     return this.#frame;
+  }
+
+  // How many areas the latest paint changed.
+  get changedCount() {
+    return this.#exports.changedCount();
+  }
+
+  // The areas the latest paint changed: left, top, right and bottom
+  // (excluded) of each, the first changedCount of them, in frame pixels.
+  // One view, made again only when the module's memory moves.
+  get changedAreas() {
+    const { buffer } = this.#exports.memory;
+    const address = this.#exports.changedAreas();
+    if (this.#areas === null || this.#areas.buffer !== buffer || this.#areas.byteOffset !== address) {
+      this.#areas = new Int32Array(buffer, address, 4 * this.#exports.mostChangedAreas());
+    }
+    return this.#areas;
+  }
+
+  // The next paint changes the whole picture: what showed it lost it.
+  invalidateAll() {
+    if (!this.#broken) this.#exports.invalidateAll();
   }
 
   get frameWidth() {

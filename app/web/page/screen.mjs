@@ -1,6 +1,7 @@
 // The game window's client area: a canvas of the field's size whose pixels
-// the module paints, shown whole at each display frame that follows a
-// repaint request. It takes the room the page leaves it (the stage, less
+// the module paints, put on it at the display frame that follows a repaint
+// request only where the paint changed them; whole when the canvas lost its
+// pixels. It takes the room the page leaves it (the stage, less
 // the menu bar), black around it, scaled there by the largest whole number
 // of device pixels per field pixel; where not even one fits it shrinks
 // smoothly, so that the whole field is always on screen. With the on-screen
@@ -34,6 +35,8 @@ export class Screen {
     const window = canvas.ownerDocument.defaultView;
     window.addEventListener("resize", () => this.fit());
     window.addEventListener("orientationchange", () => this.fit());
+    // A canvas whose context was lost comes back blank.
+    canvas.addEventListener("contextrestored", () => this.repaintWhole());
   }
 
   // The module whose picture is shown from now on; null for none.
@@ -43,13 +46,20 @@ export class Screen {
     this.#canvas.width = module.frameWidth;
     this.#canvas.height = module.frameHeight;
     this.fit();
-    this.invalidate();
+    // Sized anew, the canvas holds nothing.
+    this.repaintWhole();
   }
 
   // The on-screen controls are shown from now on: the field makes room.
   showControls() {
     this.#controls = true;
     this.fit();
+  }
+
+  // The next paint puts the whole picture on the canvas.
+  repaintWhole() {
+    this.#module?.invalidateAll();
+    this.invalidate();
   }
 
   invalidate() {
@@ -105,9 +115,16 @@ export class Screen {
     this.#frameRequested = false;
     if (this.#module === null) return;
     const start = performance.now();
-    const picture = this.#module.paint();
+    const module = this.#module;
+    const picture = module.paint();
     if (picture === null) return;
-    this.#context.putImageData(picture, 0, 0);
+    const count = module.changedCount;
+    const areas = module.changedAreas;
+    for (let i = 0; i < 4 * count; i += 4) {
+      const left = areas[i];
+      const top = areas[i + 1];
+      this.#context.putImageData(picture, 0, 0, left, top, areas[i + 2] - left, areas[i + 3] - top);
+    }
     this.#onPainted(performance.now() - start);
   }
 }

@@ -1,7 +1,9 @@
 // The page's boxes by the mouse and the keys, played from the loopback
 // server with the clock measured (?pacing=10): the start box clicked, the
 // stationary ship's loss and continue boxes opened inside a tick, the
-// continue box's focus moved by Tab and No pressed by the space bar.
+// continue box's focus moved by Tab and No pressed by the space bar. The
+// field, painted only where it changed through play, the menu, a box, a
+// resize and a change of scale, equals a whole repaint at the loss box.
 import { test } from "node:test";
 
 import { check, pageTests } from "./harness.mjs";
@@ -17,10 +19,27 @@ test("ゲーム > 開始 by the mouse, and the start box's OK clicked", async ()
   await run.expectNoBox("after OK clicked");
 });
 
+test("in play the menu opens and closes, the quit box is refused, the window resized and scaled",
+     async () => {
+  const { run, facts } = context;
+  await run.press("F10", "ArrowDown", "Escape", "Escape");
+  await run.press("F10", "ArrowDown", "ArrowDown", "Enter");
+  await run.expectBox(facts.boxes.quit, "quit-box");
+  await run.press("n");
+  await run.expectNoBox("after No on the quit box");
+  for (const [width, height, deviceScaleFactor] of [[1600, 1100, 1], [800, 600, 2], [800, 600, 1]]) {
+    await run.page.setViewport({ width, height, deviceScaleFactor });
+    await run.field(`play-${width}x${height}x${deviceScaleFactor}`);
+  }
+});
+
 test("the stationary ship's loss box opens inside a tick; Escape answers it", async () => {
   const { run, facts } = context;
   // The third hit comes at tick 1409, some 22 s into the game.
   await run.expectBox(facts.boxes.loss, "loss-box", 120000);
+  // The game waits in the box: the picture holds still.
+  const differing = await run.differingFromWholeRepaint();
+  check(differing === 0, `the field painted by parts differs from a whole repaint in ${differing} pixels`);
   await run.press("Escape");
   await run.expectBox(facts.boxes.continue, "continue-box");
 });

@@ -126,6 +126,38 @@ export class PageRun {
     return path;
   }
 
+  // Pixels of the field's canvas that differ from a whole repaint of the
+  // same picture, painted over a canvas scribbled on first, so that a
+  // repaint that left anything out shows.
+  differingFromWholeRepaint() {
+    return this.page.evaluate(async () => {
+      const canvas = document.getElementById("field");
+      const context = canvas.getContext("2d");
+      const frames = () => new Promise((done) => requestAnimationFrame(() => requestAnimationFrame(done)));
+      // Read through a copy: the page's own canvas is not made for reading.
+      const copy = Object.assign(document.createElement("canvas"), { width: canvas.width, height: canvas.height });
+      const copyContext = copy.getContext("2d", { willReadFrequently: true });
+      const pixels = () => {
+        copyContext.drawImage(canvas, 0, 0);
+        return copyContext.getImageData(0, 0, canvas.width, canvas.height).data;
+      };
+      await frames();
+      const shown = pixels();
+      context.fillStyle = "#f0f";
+      context.fillRect(0, 0, canvas.width, canvas.height);
+      canvas.dispatchEvent(new Event("contextrestored"));
+      await frames();
+      const whole = pixels();
+      let differing = 0;
+      for (let i = 0; i < shown.length; i += 4) {
+        if (shown[i] !== whole[i] || shown[i + 1] !== whole[i + 1] || shown[i + 2] !== whole[i + 2]) {
+          ++differing;
+        }
+      }
+      return differing;
+    });
+  }
+
   async shot(name) {
     await this.page.screenshot({ path: join(shotsDir, `${this.#prefix}-${name}.png`) });
   }

@@ -2,7 +2,8 @@
 // calls them, with a virtual clock, so that what the game's timeline decides
 // (a loss at tick 1409) comes at once. Two boxes waiting at once, each call
 // leaving the module and coming back; the keys the page keeps from the
-// browser; the pointer's numbers; the title waiting for nothing.
+// browser; the pointer's numbers; the title waiting for nothing; the paints
+// changing only what they must.
 // Usage: node --test-reporter=tap module_test.mjs PAGE.html SIM
 import { mkdtempSync, rmSync } from "node:fs";
 import { tmpdir } from "node:os";
@@ -17,6 +18,12 @@ const [pagePath, nativeSim] = process.argv.slice(2);
 const work = mkdtempSync(join(tmpdir(), "vantorix-module-"));
 after(() => rmSync(work, { recursive: true, force: true }));
 const facts = await moduleFacts(pagePath);
+// The page's picture type, as much of it as the module's paint() makes.
+globalThis.ImageData ??= class {
+  constructor(data, width, height) {
+    Object.assign(this, { data, width, height });
+  }
+};
 
 function replays(session, name) {
   replayInSimulator(session.game.recording(), join(work, `${name}.sim`), nativeSim);
@@ -121,4 +128,41 @@ test("what pads and fingers hold reaches the game as keys, the stick's dead zone
   check(recordedKeys(game.recording()).join() === "left,space,down",
         `held controls gave the keys ${recordedKeys(game.recording())}`);
   replays(session, "held-controls");
+});
+
+test("a paint changes the frame only where the picture did; the first and the title are whole",
+     async () => {
+  const session = await NodeSession.open(pagePath);
+  const { game } = session;
+  const wholeArea = `0,0,${game.frameWidth},${game.frameHeight}`;
+  // Paints; the frame, when the paint changed less than the whole of it.
+  const paintByParts = () => {
+    const frame = game.paint().data;
+    return game.changedCount === 1 && game.changedAreas.slice(0, 4).join() === wholeArea
+        ? null : frame;
+  };
+  check(paintByParts() === null, "the first paint is not whole");
+  session.press("F10", "ArrowDown", "Enter", "Enter");
+  let partial = 0;
+  // Each tick painted until the stationary ship's loss, firing now and
+  // then, the quit box opened and refused once; every second the frame is
+  // held against a whole repaint of the same picture.
+  session.runUntil(() => {
+    const ticks = game.clock().ticks;
+    if (ticks % 5 === 0) session.press("Space");
+    if (ticks === 300) session.press("F10", "ArrowDown", "ArrowDown", "Enter", "KeyN");
+    const frame = paintByParts();
+    if (frame !== null) ++partial;
+    if (frame !== null && ticks % 64 === 0) {
+      const byParts = new Uint8Array(frame);
+      game.invalidateAll();
+      check(paintByParts() === null && Buffer.compare(byParts, new Uint8Array(frame.buffer, frame.byteOffset, frame.length)) === 0,
+            `the frame painted by parts at tick ${ticks} is not the whole repaint`);
+    }
+    return game.openBoxes > 0;
+  });
+  check(partial > 1000, `only ${partial} paints changed less than the whole frame`);
+  check(game.millisecondsToWait === -1, "the game waiting in the loss box wants a tick");
+  session.press("Escape", "KeyN");
+  check(paintByParts() === null, "the title coming back is not painted whole");
 });
