@@ -89,6 +89,7 @@ void Loop::handle(const WindowEvent& event) {
       session_.focusLost();
       break;
     case WindowEvent::Kind::kExposed:
+      screen_.exposed();
       session_.invalidate();
       break;
     case WindowEvent::Kind::kControls:
