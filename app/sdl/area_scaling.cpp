@@ -7,7 +7,7 @@ namespace vantorix::sdl {
 
 namespace {
 
-// Rounds towards minus infinity, for window points left of or above the field.
+// Rounds towards minus infinity, for window pixels left of or above the field.
 int floorDiv(int a, int b) {
   return a >= 0 ? a / b : -((-a + b - 1) / b);
 }
@@ -18,13 +18,6 @@ Rect onWindow(const Plane& plane, const Area& area) {
   const int scale = std::max(plane.scale, 1);
   return {plane.left + area.left * scale, plane.top + area.top * scale, area.width() * scale,
           area.height() * scale};
-}
-
-Area clientUnder(const Plane& plane, const Rect& window) {
-  const int scale = std::max(plane.scale, 1);
-  return {floorDiv(window.x - plane.left, scale), floorDiv(window.y - plane.top, scale),
-          floorDiv(window.x + window.width - plane.left + scale - 1, scale),
-          floorDiv(window.y + window.height - plane.top + scale - 1, scale)};
 }
 
 void scaleArea(const Pixels32& field, const Area& area, const Plane& plane,

@@ -1,6 +1,5 @@
 // A changed part of the client area in the window: where it lands at a whole
-// scale, which client-area pixels lie under a part of the window, and the
-// copy that enlarges just that part, pixel for pixel.
+// scale, and the copy that enlarges just that part, pixel for pixel.
 #pragma once
 
 #include <cstdint>
@@ -13,10 +12,6 @@ namespace vantorix::sdl {
 
 // `area` of the client area in window pixels, on `plane`.
 Rect onWindow(const Plane& plane, const Area& area);
-
-// The client-area pixels a window rectangle touches, on `plane`, rounded
-// outwards.
-Area clientUnder(const Plane& plane, const Rect& window);
 
 // A picture of 32-bit pixels; `pitch` counts pixels.
 struct Pixels32 {

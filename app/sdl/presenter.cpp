@@ -159,16 +159,15 @@ void Presenter::presentOnSurface(const Frame& frame, const AreaList& changed) {
     paintMenu(surface, frame.menu, size_.width, frame.recordingFailed);
     rects_[static_cast<std::size_t>(count++)] = {0, 0, size_.width, size_.height};
   } else {
-    sent_ = changed;
-    // Where the popup was, the field shows again, on black beside it.
+    // Where the popup was, black shows again: anything else there is drawn
+    // by this frame, so among the parts changed.
     if (menuShown_.mode == shell::Menu::Mode::kOpen && look.mode != shell::Menu::Mode::kOpen) {
       const SDL_Rect under = toSdl(popup);
       SDL_FillRect(surface, &under, SDL_MapRGB(surface->format, 0, 0, 0));
       rects_[static_cast<std::size_t>(count++)] = under;
-      sent_.add(clientUnder(fit.boxes, popup));
     }
     bool menuCovered = false;
-    for (const Area& area : sent_.areas()) {
+    for (const Area& area : changed.areas()) {
       const SDL_Rect target = toSdl(onWindow(fit.boxes, area));
       if (scaled) {
         scaleArea(pixelsOf(frame.field, kClientWidth, kClientHeight), area, fit.boxes,

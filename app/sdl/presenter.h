@@ -3,8 +3,8 @@
 // centred on black), the open boxes where they lie (with the field, or at
 // their own size over a shrunk one), and the menu at its own size over all.
 // It sends only what changed since the frame before: the parts of the field
-// the frame names, the bar when the menu changed, the field under a popup
-// that closed. The whole window goes after invalidate(), a change of the
+// the frame names, the bar when the menu changed, black where a popup
+// closed. The whole window goes after invalidate(), a change of the
 // window's size, and always over a shrunk field. It goes through the window
 // surface where the platform has one, else through a renderer and
 // streaming textures.
@@ -82,7 +82,6 @@ class Presenter {
   int surfaceHeight_ = 0;
   bool sized_ = false;  // size_ is the window's, and the window shows the last frame
   MenuLook menuShown_;
-  AreaList sent_;  // this frame's field parts, with what a closed popup left
   std::array<SDL_Rect, AreaList::kMaxAreas + 3> rects_{};  // and the menu's
 };
 

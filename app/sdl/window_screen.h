@@ -28,7 +28,11 @@ class WindowScreen final : public Screen {
   }
 
   void present(const shell::Session& session) override;
-  void exposed() override { presenter_.invalidate(); }
+  // Painted from nothing, as the first frame was.
+  void exposed() override {
+    presenter_.invalidate();
+    inked_.addWhole();
+  }
   ViewFit fit() const override { return presenter_.fit(); }
   void toggleFullscreen() override;
   void hide() override { SDL_HideWindow(window_); }

@@ -48,16 +48,7 @@ TEST(SdlAreaScaling, AChangedRectangleLandsAsTheWholeFieldScaledWould) {
     }
     EXPECT_EQ(wrong, 0) << "scale " << c.plane.scale << " at " << c.plane.left << ","
                         << c.plane.top;
-    // The client pixels under the landed rectangle are the area again.
-    EXPECT_EQ(clientUnder(c.plane, landed), c.area);
   }
-}
-
-TEST(SdlAreaScaling, TheClientPixelsUnderAWindowRectangleRoundOutwards) {
-  const Plane plane{7, 21, 2};
-  // The menu's popup, say, starting on the second half of a field pixel.
-  EXPECT_EQ(clientUnder(plane, {0, 20, 30, 41}), (Area{-4, -1, 12, 20}));
-  EXPECT_EQ(clientUnder(plane, {8, 22, 1, 1}), (Area{0, 0, 1, 1}));
 }
 
 }  // namespace
