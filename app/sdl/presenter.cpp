@@ -134,8 +134,10 @@ void Presenter::presentOnSurface(const Frame& frame, const AreaList& changed) {
   bool whole = resize(surface->w, surface->h);
   const ViewFit fit = fitField(size_.width, size_.height);
   const bool scaled = fit.field.width != kClientWidth;
+  // Scaled by whole steps, a part is enlarged alone where pixels are 32-bit.
+  const bool ownScaling = scaled && !fit.shrunk() && surface->format->BytesPerPixel == 4;
   // The smoothly shrunk field is sent whole: each of its pixels mixes several.
-  whole = whole || fit.shrunk() || (scaled && surface->format->BytesPerPixel != 4);
+  whole = whole || (scaled && !ownScaling);
   if (!fit.shrunk()) putBoxes(frame.boxLayer, frame.boxes, frame.field, {});
   const MenuLook look{frame.menu.mode(), frame.menu.highlighted(), frame.recordingFailed};
   const Rect popup = menuPopupRect();
@@ -145,17 +147,17 @@ void Presenter::presentOnSurface(const Frame& frame, const AreaList& changed) {
     SDL_Rect target = toSdl(fit.field);
     if (!scaled) {
       SDL_BlitSurface(frame.field, nullptr, surface, &target);
-    } else if (!fit.shrunk()) {
+    } else if (ownScaling) {
       scaleArea(pixelsOf(frame.field, kClientWidth, kClientHeight), kWholeClientArea, fit.boxes,
                 pixelsOf(surface, size_.width, size_.height));
     } else if (target.w > 0 && target.h > 0) {
       // SDL smooths 32-bit pixels alone; in any other window a shrunk field
       // keeps or drops whole pixels.
-      if (SDL_SoftStretchLinear(frame.field, nullptr, surface, &target) != 0) {
+      if (!fit.shrunk() || SDL_SoftStretchLinear(frame.field, nullptr, surface, &target) != 0) {
         SDL_BlitScaled(frame.field, nullptr, surface, &target);
       }
-      putBoxes(frame.boxLayer, frame.boxes, surface, fit.boxes);
     }
+    if (fit.shrunk()) putBoxes(frame.boxLayer, frame.boxes, surface, fit.boxes);
     paintMenu(surface, frame.menu, size_.width, frame.recordingFailed);
     rects_[static_cast<std::size_t>(count++)] = {0, 0, size_.width, size_.height};
   } else {
