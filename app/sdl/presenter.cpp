@@ -54,15 +54,9 @@ int menuLayerHeight() {
   return popup.y + popup.height;
 }
 
-// On X11 SDL's renderer cannot tell a graphics card from Mesa's software
-// OpenGL without loading it, and through a software one the renderer costs
-// more than the window surface (it draws the whole window every frame):
-// the surface is kept there. Elsewhere an accelerated renderer scales on
-// the graphics card.
-bool rendererFirst(const char* driver) {
+bool forcedRenderer() {
   const char* forced = std::getenv(kRendererOptIn);
-  if (forced != nullptr && *forced != '\0') return true;
-  return driver == nullptr || std::strcmp(driver, "x11") != 0;
+  return forced != nullptr && *forced != '\0';
 }
 
 }  // namespace
@@ -77,22 +71,26 @@ Presenter::~Presenter() {
 
 bool Presenter::open() {
   const char* driver = SDL_GetCurrentVideoDriver();
+  const bool x11 = driver != nullptr && std::strcmp(driver, "x11") == 0;
   // On X11 a window surface backed by OpenGL gains nothing for a picture
   // made in memory, and fails on servers without GLX.
-  if (driver != nullptr && std::strcmp(driver, "x11") == 0) {
-    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-  }
-  if (rendererFirst(driver) && openRenderer()) return true;
+  if (x11) SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+  if (forcedRenderer()) return openRenderer(0);
+  // On X11 SDL cannot tell a graphics card from Mesa's software OpenGL
+  // without loading it, and through a software one the renderer costs more
+  // than the window surface (it draws the whole window every frame): the
+  // surface is kept there. Elsewhere an accelerated renderer scales on the
+  // graphics card.
+  if (!x11 && openRenderer(SDL_RENDERER_ACCELERATED)) return true;
   if (SDL_Surface* surface = SDL_GetWindowSurface(window_)) {
     format_ = surface->format->format;
     return true;
   }
-  return renderer_ != nullptr || openRenderer();
+  return openRenderer(0);
 }
 
-bool Presenter::openRenderer() {
-  if (renderer_ != nullptr) return fieldTexture_ != nullptr && boxTexture_ != nullptr;
-  renderer_ = SDL_CreateRenderer(window_, -1, 0);
+bool Presenter::openRenderer(Uint32 flags) {
+  renderer_ = SDL_CreateRenderer(window_, -1, flags);
   if (renderer_ == nullptr) return false;
   SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
   format_ = SDL_PIXELFORMAT_RGB888;
@@ -100,7 +98,14 @@ bool Presenter::openRenderer() {
                                     kClientHeight);
   boxTexture_ = SDL_CreateTexture(renderer_, format_, SDL_TEXTUREACCESS_STREAMING, kClientWidth,
                                   kClientHeight);
-  return fieldTexture_ != nullptr && boxTexture_ != nullptr;
+  if (fieldTexture_ != nullptr && boxTexture_ != nullptr) return true;
+  // Another way may still work.
+  if (fieldTexture_ != nullptr) SDL_DestroyTexture(fieldTexture_);
+  if (boxTexture_ != nullptr) SDL_DestroyTexture(boxTexture_);
+  SDL_DestroyRenderer(renderer_);
+  fieldTexture_ = boxTexture_ = nullptr;
+  renderer_ = nullptr;
+  return false;
 }
 
 bool Presenter::resize(int surfaceWidth, int surfaceHeight) {

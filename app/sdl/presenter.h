@@ -51,7 +51,6 @@ class Presenter {
   void invalidate() { sized_ = false; }
   // Where the field lies in window coordinates, for the mouse.
   ViewFit fit() const { return fitField(size_.width, size_.height); }
-  const char* way() const { return renderer_ != nullptr ? "renderer" : "surface"; }
 
  private:
   // What the menu shows: the bar is drawn again only when this changes.
@@ -61,7 +60,7 @@ class Presenter {
     bool recordingFailed = false;
     bool operator==(const MenuLook&) const = default;
   };
-  bool openRenderer();
+  bool openRenderer(Uint32 flags);
   // Takes the window's size anew after an invalidate(); true when the whole
   // window must go.
   bool resize(int surfaceWidth, int surfaceHeight);
