@@ -69,13 +69,12 @@ class ScriptedWindow final : public EventSource, public Screen {
     ++presents;
     boxesSeen = std::max(boxesSeen, session.openBoxes());
   }
-  void exposed() override { ++exposures; }
+  void exposed() override {}
   ViewFit fit() const override { return fitField(kClientWidth, kMenuBarHeight + kClientHeight); }
   void toggleFullscreen() override { ++fullscreenToggles; }
   void hide() override { hidden = true; }
 
   int presents = 0;
-  int exposures = 0;
   int boxesSeen = 0;
   int fullscreenToggles = 0;
   bool hidden = false;
