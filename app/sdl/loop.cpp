@@ -51,15 +51,18 @@ void Loop::turn() {
   switch (events_.wait(wait, event)) {
     case EventSource::Waited::kEvent:
       handle(event);
+      // The rest of what came with it.
+      while (!interrupted() && events_.wait(0, event) == EventSource::Waited::kEvent)
+        handle(event);
       break;
     case EventSource::Waited::kNothing:
+      // The wait found nothing, so there is nothing more to look for: each
+      // look at the window's events costs a call to the display server.
       break;
     case EventSource::Waited::kFailed:
       failed_ = true;
       return;
   }
-  while (!interrupted() && events_.wait(0, event) == EventSource::Waited::kEvent)
-    handle(event);
   if (interrupted()) return;
   session_.advance();
   if (session_.needsPaint() && !session_.ended()) paint();
@@ -89,6 +92,7 @@ void Loop::handle(const WindowEvent& event) {
       session_.focusLost();
       break;
     case WindowEvent::Kind::kExposed:
+      screen_.exposed();
       session_.invalidate();
       break;
     case WindowEvent::Kind::kControls:

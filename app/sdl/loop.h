@@ -52,6 +52,9 @@ class Screen {
  public:
   // Paints the session's field, boxes and menu and puts them in the window.
   virtual void present(const shell::Session& session) = 0;
+  // The window was shown again or changed its size: the next present puts
+  // all of it there.
+  virtual void exposed() = 0;
   // Where the field lies in the window now.
   virtual ViewFit fit() const = 0;
   virtual void toggleFullscreen() = 0;

@@ -9,21 +9,38 @@
 namespace vantorix::sdl {
 
 void WindowScreen::present(const shell::Session& session) {
-  // The erase of the game window: its background is black.
-  SDL_FillRect(field_, nullptr, SDL_MapRGB(field_->format, 0, 0, 0));
+  // The erase of the game window: its background is black. Only where the
+  // frame before put something is there anything to erase.
+  const Uint32 black = SDL_MapRGB(field_->format, 0, 0, 0);
+  for (const Area& area : inked_.areas()) {
+    const SDL_Rect rect{area.left, area.top, area.width(), area.height()};
+    SDL_FillRect(field_, &rect, black);
+  }
   SurfaceCanvas canvas(field_, sprites_);
-  session.paint(canvas);
+  ChangeTracker::Tracking tracking = tracker_.beginPaint(canvas);
+  session.paint(tracking);
   std::array<Rect, shell::Session::kMaxOpenBoxes> boxes{};
   const int open = session.openBoxes();
-  for (int depth = 0; depth < open; ++depth)
-    boxes[static_cast<std::size_t>(depth)] = paintBox(boxLayer_, session.box(depth));
-  presenter_.present(field_, boxLayer_, std::span(boxes).first(static_cast<std::size_t>(open)),
-                     session.menu(), session.recordingFailed());
+  for (int depth = 0; depth < open; ++depth) {
+    const Rect box = paintBox(boxLayer_, session.box(depth));
+    boxes[static_cast<std::size_t>(depth)] = box;
+    tracker_.drew({box.x, box.y, box.x + box.width, box.y + box.height});
+  }
+  // What this frame and the one before drew, the boxes with them: all the
+  // field's picture holds besides black.
+  inked_ = tracker_.changed();
+  presenter_.present({field_, boxLayer_, std::span(boxes).first(static_cast<std::size_t>(open)),
+                      session.menu(), session.recordingFailed()},
+                     inked_);
+  tracker_.shown();
 }
 
 void WindowScreen::toggleFullscreen() {
   const bool full = (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0;
   SDL_SetWindowFullscreen(window_, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+  // Where no window manager grants it the window keeps its size, and SDL
+  // may say otherwise: the next frame asks.
+  presenter_.invalidate();
 }
 
 }  // namespace vantorix::sdl

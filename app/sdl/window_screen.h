@@ -1,6 +1,7 @@
 // The loop's screen in an SDL window: the session's game and its open boxes
 // painted into two pictures of the client area, put in the window with the
-// menu bar by the presenter.
+// menu bar by the presenter, which sends only what changed since the frame
+// before.
 #pragma once
 
 #include <SDL.h>
@@ -8,6 +9,7 @@
 #include "app/sdl/loop.h"
 #include "app/sdl/presenter.h"
 #include "app/sdl/sprite_surfaces.h"
+#include "render/changed_area.h"
 
 namespace vantorix::sdl {
 
@@ -21,9 +23,16 @@ class WindowScreen final : public Screen {
         presenter_(presenter),
         sprites_(sprites),
         field_(field),
-        boxLayer_(boxLayer) {}
+        boxLayer_(boxLayer) {
+    inked_.addWhole();
+  }
 
   void present(const shell::Session& session) override;
+  // Painted from nothing, as the first frame was.
+  void exposed() override {
+    presenter_.invalidate();
+    inked_.addWhole();
+  }
   ViewFit fit() const override { return presenter_.fit(); }
   void toggleFullscreen() override;
   void hide() override { SDL_HideWindow(window_); }
@@ -34,6 +43,8 @@ class WindowScreen final : public Screen {
   const SpriteSurfaces& sprites_;
   SDL_Surface* field_;
   SDL_Surface* boxLayer_;
+  ChangeTracker tracker_;
+  AreaList inked_;  // where the field's picture may hold more than black
 };
 
 }  // namespace vantorix::sdl

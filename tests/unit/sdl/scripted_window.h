@@ -69,6 +69,7 @@ class ScriptedWindow final : public EventSource, public Screen {
     ++presents;
     boxesSeen = std::max(boxesSeen, session.openBoxes());
   }
+  void exposed() override {}
   ViewFit fit() const override { return fitField(kClientWidth, kMenuBarHeight + kClientHeight); }
   void toggleFullscreen() override { ++fullscreenToggles; }
   void hide() override { hidden = true; }
