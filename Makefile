@@ -92,11 +92,16 @@ plan-won-game:
 	cmake --build --preset release -j $(JOBS) --target vantorix-planner
 	build/release/tools/planner/vantorix-planner tests/scenarios/endgame_game_won.sim
 
+# The game's timings, then what each shell costs as it plays: the SDL
+# program under Xvfb and the page in headless Chromium (medians of 3 runs).
 bench:
 	$(DEPS) bench
 	cmake --preset bench
-	cmake --build --preset bench -j $(JOBS) --target vantorix-bench
+	cmake --build --preset bench -j $(JOBS) --target vantorix-bench vantorix
 	build/bench/bench/vantorix-bench
+	bench/sdl_cpu.sh build/bench/app/sdl/vantorix 3
+	$(MAKE) web $(WEB_TEST_MODULES)
+	node bench/page_cpu.mjs --runs 3 $(WEB_DIR)
 
 # The simulator's script reader under libFuzzer, seeded with the scenario
 # scripts, for FUZZ_SECONDS; findings are written to build/fuzz/findings.

@@ -11,7 +11,9 @@ declare -A needs=(
   [play]="cmake make g++ libsdl2-dev"
   [windows]="cmake make g++ g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64"
   [fuzz]="@play clang libclang-rt-14-dev"
-  [bench]="@play libbenchmark-dev"
+  # The benchmarks: the game's own, and what each shell costs (the SDL
+  # program in Xvfb, the page in headless Chromium driven by npm's puppeteer).
+  [bench]="@play @web libbenchmark-dev xvfb xdotool chromium npm/npm"
   # The web page: clang and lld for wasm32-wasi with its C and C++ libraries,
   # binaryen's wasm-opt, and node to pack the page (and serve it).
   [web]="cmake make g++ clang-14 lld-14 wasi-libc libc++-14-dev-wasm32 libc++abi-14-dev-wasm32
