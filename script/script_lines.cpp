@@ -4,19 +4,30 @@
 
 namespace vantorix {
 
-ScriptLine LineReader::nextLine() {
+int LineReader::nextByte() {
   using Traits = std::char_traits<char>;
-  if (ended_ || in_ == nullptr) return {};
+  if (in_ != nullptr) {
+    const Traits::int_type c = in_->sbumpc();
+    return Traits::eq_int_type(c, Traits::eof()) ? -1 : static_cast<unsigned char>(c);
+  }
+  if (held_.empty()) return -1;
+  const char byte = held_.front();
+  held_.remove_prefix(1);
+  return static_cast<unsigned char>(byte);
+}
+
+ScriptLine LineReader::nextLine() {
+  if (ended_ || !readable_) return {};
   const long number = ++number_;
   std::size_t size = 0;
   for (;;) {
-    const Traits::int_type c = in_->sbumpc();
-    if (Traits::eq_int_type(c, Traits::eof())) {
+    const int c = nextByte();
+    if (c < 0) {
       ended_ = true;
       if (size == 0) return {};
       break;
     }
-    const char byte = Traits::to_char_type(c);
+    const auto byte = static_cast<char>(c);
     if (byte == '\n') break;
     if (size == text_.size()) return tooLong(number);
     text_[size++] = byte;

@@ -40,7 +40,10 @@ class ScriptLines {
 // is dropped, and the last line needs no line end.
 class LineReader final : public ScriptLines {
  public:
-  explicit LineReader(std::istream& in) : in_(in.rdbuf()) {}
+  explicit LineReader(std::istream& in) : in_(in.rdbuf()), readable_(in_ != nullptr) {}
+  // The same lines read in place from text held in memory, which must stay
+  // while they are read: for a program with no streams (the page).
+  explicit LineReader(std::string_view held) : held_(held), readable_(true) {}
   LineReader(const LineReader&) = delete;
   LineReader& operator=(const LineReader&) = delete;
 
@@ -48,8 +51,12 @@ class LineReader final : public ScriptLines {
 
  private:
   ScriptLine tooLong(long number);
+  // The next byte of the stream or of the held text; -1 at its end.
+  int nextByte();
 
-  std::streambuf* in_;
+  std::streambuf* in_ = nullptr;
+  std::string_view held_;  // what is left of held text
+  bool readable_;
   // The line, and room for its CR.
   std::array<char, kMaxLineBytes + 1> text_{};
   long number_ = 0;

@@ -1,14 +1,17 @@
 // What the page calls: the raw inputs of its window (keys, the pointer, what
 // pads and fingers hold), the session's time,
 // what the session shows (the menu, the boxes, the frame, its end), the words
-// of the page, the recording, and the clock's figures for ?pacing. Numbers
+// of the page, the recording, a recording to play back, and the clock's
+// figures for ?pacing. Numbers
 // the page passes or reads back are given here; game_module.mjs names them.
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 #include "app/shell/controls.h"
 #include "app/texts.h"
+#include "app/web/replay_text.h"
 #include "app/web/web_shell.h"
 #include "render/client_area.h"
 
@@ -16,9 +19,22 @@ namespace vantorix::web {
 
 namespace {
 
+// The module's one session, made at the first call that needs it: a replay
+// of the recording written and checked before, or else a live session.
+struct Module {
+  ReplayText replay;
+  std::optional<WebShell> shell;
+};
+
+Module& module() {
+  static Module theModule;
+  return theModule;
+}
+
 WebShell& shell() {
-  static WebShell theShell;
-  return theShell;
+  Module& m = module();
+  if (!m.shell) m.shell.emplace(m.replay.player());
+  return *m.shell;
 }
 
 shell::Session& session() {
@@ -355,6 +371,42 @@ __attribute__((export_name("recordingAddress"))) std::int32_t exportRecordingAdd
 
 __attribute__((export_name("recordingLength"))) std::int32_t exportRecordingLength() {
   return static_cast<std::int32_t>(shell().recording().size());
+}
+
+// ---- a recording to play back, before the session is made
+
+// Where the page writes a recording's `length` bytes; 0 for a length that is
+// not a recording's, or once the session is made.
+__attribute__((export_name("replayRoom"))) std::int32_t exportReplayRoom(std::int32_t length) {
+  if (module().shell || length < 0) return 0;
+  return addressOf(module().replay.room(static_cast<std::size_t>(length)));
+}
+
+// Plays the written recording through without a window: its exit status as
+// the simulator's, 0 when it played through. The session made next then
+// plays it back, each digest checked.
+__attribute__((export_name("checkReplay"))) std::int32_t exportCheckReplay() {
+  if (module().shell) return kMalformedScriptExit;
+  return module().replay.check().exitStatus();
+}
+
+// How the check, then the replay, went: its exit status as the simulator's
+// (0 for played through so far), the line it stopped at, and what was wrong
+// there as the simulator says it, in UTF-8.
+__attribute__((export_name("replayStatus"))) std::int32_t exportReplayStatus() {
+  return module().replay.outcome().exitStatus();
+}
+
+__attribute__((export_name("replayLine"))) std::int32_t exportReplayLine() {
+  return static_cast<std::int32_t>(module().replay.outcome().line);
+}
+
+__attribute__((export_name("replayMessageAddress"))) std::int32_t exportReplayMessageAddress() {
+  return addressOf(module().replay.outcome().message.data());
+}
+
+__attribute__((export_name("replayMessageLength"))) std::int32_t exportReplayMessageLength() {
+  return static_cast<std::int32_t>(module().replay.outcome().message.size());
 }
 
 // ---- the clock's figures

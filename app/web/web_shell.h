@@ -2,7 +2,8 @@
 // recording of what it plays, and its Host in the browser: the page's clock,
 // and the page's way of waiting while a box is open. It also keeps what the
 // page reads back after each call: the frame to show, the raw key the page
-// hands over, which box is which, and how the game's ticks came.
+// hands over, which box is which, and how the game's ticks came. A shell
+// made with a recording's player plays that recording back.
 #pragma once
 
 #include <array>
@@ -30,6 +31,12 @@ class WebShell final : public shell::Host {
  public:
   // Room for a KeyboardEvent.code: the longest the table knows is 14 bytes.
   static constexpr int kKeyCodeRoom = 32;
+
+  // With a `replay` the session plays that recording back, recording what it
+  // plays as a live session records what the player does.
+  explicit WebShell(ScriptPlayer* replay = nullptr) : session_(*this, &recording_, replay) {}
+  WebShell(const WebShell&) = delete;
+  WebShell& operator=(const WebShell&) = delete;
 
   shell::Session& session() { return session_; }
   const shell::Session& session() const { return session_; }
@@ -86,7 +93,7 @@ class WebShell final : public shell::Host {
   std::array<char, kKeyCodeRoom> keyCode_{};
   shell::KeyInput key_{};
   MemoryRecording recording_;
-  shell::Session session_{*this, &recording_};
+  shell::Session session_;
   std::string withHeldTicks_;  // recording() while ticks are held
   PixelCanvas canvas_;
   ChangeTracker tracker_;

@@ -12,10 +12,13 @@
 namespace vantorix {
 namespace {
 
-// Every line read, as "N:text", and a fault as "N!fault".
-std::vector<std::string> readAll(const std::string& input) {
+// Every line read, from a stream or in place, as "N:text", and a fault as
+// "N!fault".
+std::vector<std::string> readAll(const std::string& input, bool inPlace) {
   std::istringstream in(input);
-  LineReader reader(in);
+  LineReader streamed(in);
+  LineReader held(input);
+  LineReader& reader = inPlace ? held : streamed;
   std::vector<std::string> read;
   for (ScriptLine line = reader.nextLine(); line.kind != ScriptLine::Kind::kEnd;
        line = reader.nextLine()) {
@@ -48,8 +51,10 @@ TEST(LineReader, SplitsLinesAndRefusesOneTooLong) {
       {"one byte more, last", tooLong, {"1!" + tooLongFault}},
       {"a CR within", "ti\rck\n", {"1:ti\rck"}},
   };
-  for (const auto& c : cases)
-    EXPECT_EQ(readAll(c.input), c.read) << c.what;
+  for (const auto& c : cases) {
+    EXPECT_EQ(readAll(c.input, false), c.read) << c.what;
+    EXPECT_EQ(readAll(c.input, true), c.read) << c.what << ", in place";
+  }
 }
 
 TEST(LineReader, StopsAtAnEndlessLineAfterReadingItsLimit) {

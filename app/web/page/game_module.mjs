@@ -18,6 +18,9 @@ export const PointerAction = Object.freeze({ down: 0, move: 1, up: 2 });
 export const MenuPart = Object.freeze({ elsewhere: 0, title: 1, popup: 2, item: 3 });
 export const MenuMode = Object.freeze({ closed: 0, barSelected: 1, open: 2 });
 export const kNoButton = -1;
+// How a recording's check, then its replay, went: the simulator's exit
+// statuses.
+export const ReplayStatus = Object.freeze({ playedThrough: 0, malformed: 2, differs: 3 });
 // A set of held controls is the sum of their bits; a pad's buttons take the
 // same bits (A fires, B goes back).
 export const Control = Object.freeze({
@@ -111,6 +114,27 @@ export class GameModule {
 
   advance() {
     this.#call("advance");
+  }
+
+  // Before any other call: the bytes of a recording that this module's
+  // session is to play back, checked as the simulator would read them. How
+  // the check went (see replayOutcome); a session made after a check that
+  // played through is that recording's replay. `message` is null for a file
+  // too large to be a recording.
+  checkReplay(bytes) {
+    const address = this.#exports.replayRoom(bytes.length);
+    if (address === 0) return { status: ReplayStatus.malformed, line: 0, message: null };
+    new Uint8Array(this.#exports.memory.buffer, address, bytes.length).set(bytes);
+    this.#exports.checkReplay();
+    return this.replayOutcome();
+  }
+
+  // How the check, then the replay, went: its status (ReplayStatus), the
+  // line it stopped at and what was wrong there, as the simulator says it.
+  replayOutcome() {
+    const e = this.#exports;
+    return { status: e.replayStatus(), line: e.replayLine(),
+             message: this.#string(e.replayMessageAddress(), e.replayMessageLength()) };
   }
 
   // ---- what the module says

@@ -2,6 +2,7 @@
 // page itself, the field, the menu, a box) every key is the game's, Tab
 // included. While a page control beside the window has it (a link or a
 // button), its keys act on that control as on any page and reach no game.
+// A click on the controls beside the window leaves the keyboard in it.
 // F10 then Tab leaves the window for the page's controls, as Tab leaves a
 // selected menu bar on Windows, the menu closing as when the window loses the
 // keyboard; Escape on a page control comes back to the field.
@@ -12,14 +13,17 @@ export class KeyboardFocus {
   #menuBar;
   #firstControl;
 
-  // `firstControl` is where Tab out of the window lands.
-  constructor(field, menuBar, firstControl) {
+  // `controls` are the page's controls beside the window, the first where
+  // Tab out of the window lands.
+  constructor(field, menuBar, controls) {
     this.#field = field;
     this.#menuBar = menuBar;
-    this.#firstControl = firstControl;
-    // A click on it leaves the keyboard with the game; one on the menu gives
-    // the keyboard back to the game, for the menu's keys.
-    firstControl.addEventListener("mousedown", (event) => event.preventDefault());
+    [this.#firstControl] = controls;
+    // A click on one leaves the keyboard with the game; one on the menu
+    // gives the keyboard back to the game, for the menu's keys.
+    for (const control of controls) {
+      control.addEventListener("mousedown", (event) => event.preventDefault());
+    }
     menuBar.addEventListener("mousedown", () => {
       if (!this.#inWindow(field.ownerDocument.activeElement)) field.focus({ preventScroll: true });
     });

@@ -4,15 +4,18 @@
 // advance() when the module says, and after every call shows what the module
 // holds: the menu, the boxes, the picture, and the ended notice once the
 // session has ended, with a way to start it anew. What gamepads and fingers
-// on the on-screen controls hold goes to the session too.
+// on the on-screen controls hold goes to the session too. A recording file
+// chosen or dropped is played back in a session of its own, which replaces
+// the one playing; the title returns once it has ended.
 import { FullscreenButton } from "./fullscreen_button.mjs";
-import { GameModule, MenuMode, MenuPart, PointerAction } from "./game_module.mjs";
+import { GameModule, MenuMode, MenuPart, PointerAction, ReplayStatus } from "./game_module.mjs";
 import { Gamepads } from "./gamepads.mjs";
 import { KeyboardFocus } from "./keyboard_focus.mjs";
 import { MenuBar } from "./menu.mjs";
 import { BoxDialogs } from "./message_box.mjs";
 import { offerOfflineCopy } from "./offline.mjs";
 import { PacingReport } from "./pacing_report.mjs";
+import { RecordingPicker, ReplayNotice } from "./replay_files.mjs";
 import { Screen } from "./screen.mjs";
 import { TouchControls } from "./touch_controls.mjs";
 
@@ -42,7 +45,7 @@ class Page {
                        document.getElementById("stage"),
                        (milliseconds) => this.#report.painted(milliseconds));
   #focus = new KeyboardFocus(document.getElementById("field"), document.getElementById("menu-bar"),
-                             document.querySelector("#window .save-recording"));
+                             document.querySelectorAll("#window .bar-row > :not(nav)"));
   #fullscreen = new FullscreenButton(document.getElementById("fullscreen"));
   #controls = new TouchControls(
       [document.getElementById("touch-pad"), document.getElementById("touch-fire")],
@@ -56,10 +59,12 @@ class Page {
                          document.getElementById("pad-help").hidden = count === 0;
                          this.#screen.fit();
                        });
+  #notice = new ReplayNotice(document.getElementById("replay-notice"), () => this.#screen.fit());
   #menuFinger = null;  // the finger on the menu or a box
   #menu = null;
   #game = null;      // the running session's module; null once it has ended
   #recorded = null;  // the module of the latest session, ended or not
+  #replay = null;    // while a recording plays back: its module and its file's name
   #timeout = 0;      // the pending call of advance()
   #clockSeen = null; // the module's clock figures, for ?pacing
 
@@ -84,8 +89,10 @@ class Page {
     // Closing or reloading the tab closes the window; nothing is kept.
     addEventListener("pagehide", () => this.#game?.closeWindow());
     document.getElementById("start-anew").addEventListener("click", () => {
+      this.#notice.clear();
       this.start().catch(showFault);
     });
+    new RecordingPicker(document, (file) => this.playRecording(file).catch(showFault));
     for (const link of document.querySelectorAll(".save-recording")) {
       link.addEventListener("click", (event) => {
         event.preventDefault();
@@ -95,11 +102,39 @@ class Page {
   }
 
   async start() {
-    document.getElementById("ended").hidden = true;
+    this.#begin(await this.#newModule());
+  }
+
+  // Plays a recording file back in a new session, which replaces the one
+  // playing. A file the simulator would refuse is refused, naming its line,
+  // before anything plays, and the session playing goes on.
+  async playRecording(file) {
+    const bytes = new Uint8Array(await file.arrayBuffer());
+    const game = await this.#newModule();
+    const checked = game.checkReplay(bytes);
+    if (checked.status !== ReplayStatus.playedThrough) {
+      this.#notice.refused(file.name, checked);
+      return;
+    }
+    this.#stop();
+    this.#replay = { game, name: file.name };
+    this.#notice.playing(file.name);
+    this.#begin(game);
+    // The player's keys reach the replay, which ignores them, not the
+    // control that chose it.
+    document.getElementById("field").focus({ preventScroll: true });
+  }
+
+  async #newModule() {
     const game = await GameModule.create(this.#compiled, {
       changed: () => this.#changed(game),
       fault: (error) => this.#fault(error),
     });
+    return game;
+  }
+
+  #begin(game) {
+    document.getElementById("ended").hidden = true;
     this.#game = game;
     this.#recorded = game;
     this.#controls.forget();
@@ -117,7 +152,11 @@ class Page {
   #changed(game) {
     if (game !== this.#game) return;
     if (game.ended) {
-      this.#end();
+      if (game === this.#replay?.game) {
+        this.#replayEnded(game);
+      } else {
+        this.#end();
+      }
       return;
     }
     this.#menu.show(game.menuMode, game.menuHighlighted);
@@ -206,6 +245,15 @@ class Page {
     document.getElementById("window").hidden = true;
     document.getElementById("ended").hidden = false;
     document.getElementById("start-anew").focus();
+  }
+
+  // The replay has ended: the page says how it went, and the title returns
+  // in a new session.
+  #replayEnded(game) {
+    this.#notice.ended(this.#replay.name, game.replayOutcome());
+    this.#replay = null;
+    this.#stop();
+    this.start().catch(showFault);
   }
 
   #fault(error) {

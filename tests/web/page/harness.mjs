@@ -3,7 +3,8 @@
 // expect (facts.mjs); the session's recording as the page's link saves it,
 // and its replay in the native simulator. Each case file is run as
 //   node --test-reporter=tap CASE.mjs PAGE.html SPRITE_DIR SHOTS_DIR CHROMIUM SIM
-import { copyFileSync, mkdirSync, mkdtempSync, readFileSync, rmSync } from "node:fs";
+import { copyFileSync, mkdirSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from "node:fs";
+import { execFileSync } from "node:child_process";
 import { createRequire } from "node:module";
 import { tmpdir } from "node:os";
 import { basename, dirname, join } from "node:path";
@@ -24,6 +25,17 @@ const [pagePath, spriteDir, shotsDir, chromium, nativeSim] = process.argv.slice(
 if (!nativeSim) {
   console.error("usage: node CASE.mjs PAGE.html SPRITE_DIR SHOTS_DIR CHROMIUM SIM");
   process.exit(2);
+}
+
+// What the native simulator says on standard error of a script it stops
+// at, without its program's name.
+export function simulatorError(script) {
+  try {
+    execFileSync(nativeSim, { input: script, stdio: "pipe" });
+  } catch (error) {
+    return error.stderr.toString().trim().replace(/^vantorix-sim: /, "");
+  }
+  return "";
 }
 
 export const kTitlePicture = join(spriteDir, "MYBP5.bmp");
@@ -192,6 +204,25 @@ export class PageRun {
 
   replays(recording, name) {
     replayInSimulator(recording, join(shotsDir, `${this.#prefix}-${name}.sim`), nativeSim);
+  }
+
+  // Chooses `text` with 記録を再生, as the file PREFIX-NAME.sim.
+  async playRecording(text, name) {
+    const path = join(shotsDir, `${this.#prefix}-${name}.sim`);
+    writeFileSync(path, text);
+    const [chooser] = await Promise.all([this.page.waitForFileChooser({ timeout: 5000 }),
+                                         this.page.click("#window .play-recording")]);
+    await chooser.accept([path]);
+  }
+
+  // Waits until the replay's notice says something `pattern` finds, and
+  // gives what it says.
+  async replayNotice(pattern) {
+    const notice = "#replay-notice";
+    await this.page.waitForFunction((source) => new RegExp(source).test(
+        document.querySelector("#replay-notice").textContent), { timeout: 20000 }, pattern.source)
+        .catch(() => {});
+    return this.page.$eval(notice, (element) => element.textContent);
   }
 
   async expectNoBox(when) {

@@ -3,15 +3,16 @@
 // (a loss at tick 1409) comes at once. Two boxes waiting at once, each call
 // leaving the module and coming back; the keys the page keeps from the
 // browser; the pointer's numbers; the title waiting for nothing; the paints
-// changing only what they must.
+// changing only what they must; a recording played back in a module of its
+// own.
 // Usage: node --test-reporter=tap module_test.mjs PAGE.html SIM
 import { mkdtempSync, rmSync } from "node:fs";
 import { tmpdir } from "node:os";
 import { join } from "node:path";
 import { after, test } from "node:test";
 
-import { Control, MenuMode, MenuPart, PadButton,
-         PointerAction } from "../../../app/web/page/game_module.mjs";
+import { Control, MenuMode, MenuPart, PadButton, PointerAction,
+         ReplayStatus } from "../../../app/web/page/game_module.mjs";
 import { check, moduleFacts, NodeSession, recordedKeys, replayInSimulator } from "./facts.mjs";
 
 const [pagePath, nativeSim] = process.argv.slice(2);
@@ -71,6 +72,34 @@ test("closing the window with two boxes open ends the session, whose recording r
   session.game.closeWindow();
   check(session.game.ended && session.game.openBoxes === 0, "the session goes on after the close");
   replays(session, "closed-at-two-boxes");
+});
+
+test("a recording plays back with its digests checked; a changed one stops it, a bad line is refused first",
+     async () => {
+  const session = await lossBehindTheStartBox();
+  session.game.closeWindow();
+  const lines = session.game.recording().split("\n");
+  const playBack = async (text) => {
+    const replay = await NodeSession.open(pagePath);
+    if (replay.game.checkReplay(new TextEncoder().encode(text)).status === ReplayStatus.playedThrough) {
+      replay.runUntil(() => replay.game.ended);
+    }
+    return replay.game.replayOutcome();
+  };
+  const played = await playBack(lines.join("\n"));
+  check(played.status === ReplayStatus.playedThrough, `the replay stopped: ${JSON.stringify(played)}`);
+
+  const at = lines.findIndex((line) => line.startsWith("#> digest "));
+  const recorded = lines[at].slice("#> digest ".length);
+  const changed = recorded.replace(/^./, (digit) => (digit === "0" ? "1" : "0"));
+  const differs = await playBack(lines.with(at, `#> digest ${changed}`).join("\n"));
+  check(differs.status === ReplayStatus.differs && differs.line === at &&
+            differs.message === `the digest is ${recorded}, the recording says ${changed}`,
+        `the changed digest on line ${at + 1}: ${JSON.stringify(differs)}`);
+
+  const refused = await playBack(lines.toSpliced(2, 0, "tick x").join("\n"));
+  check(refused.status === ReplayStatus.malformed && refused.line === 3 && refused.message !== "",
+        `the bad line 3: ${JSON.stringify(refused)}`);
 });
 
 test("the page keeps a key from the browser that would act on it, while the session is on",

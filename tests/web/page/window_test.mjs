@@ -1,13 +1,15 @@
 // The page's window, opened from disk: quitting by the menu and the mouse
 // ends the program, whose recording the ended page saves; starting anew; a
-// larger window scaling the field by whole device pixels; the page going
-// away closing the window.
+// larger window scaling the field by whole device pixels; that recording
+// played back with 記録を再生, a changed digest and a bad line named; the
+// page going away closing the window.
 import { test } from "node:test";
 
-import { check, pageTests } from "./harness.mjs";
+import { check, pageTests, simulatorError } from "./harness.mjs";
 
 const context = pageTests("window", "file");
 
+let saved = null;  // the recording the ended page saved
 const ended = (run) => run.page.$eval("#ended", (notice) => !notice.hidden);
 
 test("the title from disk, pixel for pixel", async () => {
@@ -29,6 +31,7 @@ test("the ended page saves the recording, which replays with every digest equal"
   const recording = await run.recording("#ended");
   check(recording?.trimEnd().endsWith("answer yes\ncommand 303"), `the recording ends otherwise:\n${recording}`);
   run.replays(recording, "recording");
+  saved = recording;
 });
 
 test("starting anew shows the title", async () => {
@@ -36,6 +39,43 @@ test("starting anew shows the title", async () => {
   await run.page.click("#start-anew");
   await run.page.waitForFunction(() => !document.getElementById("window").hidden);
   await run.expectTitle("started anew", "title-anew");
+});
+
+test("記録を再生 plays the saved recording back, says every check matched, and the title returns",
+     async () => {
+  const { run } = context;
+  await run.playRecording(saved, "played-back");
+  await run.shot("playing-back");
+  const said = await run.replayNotice(/終わりました|止まりました/);
+  check(said.includes("再生が終わりました。すべての確認が一致しました。"), `the notice says: ${said}`);
+  await run.page.waitForFunction(() => !document.getElementById("window").hidden);
+  await run.expectTitle("after the replay", "title-after-replay");
+});
+
+test("a changed digest stops the replay, named with its line and both values", async () => {
+  const { run } = context;
+  await run.playRecording(`# changed\ndigest\n#> digest 0123456789abcdef\n${saved}`, "changed");
+  const said = await run.replayNotice(/止まりました|終わりました/);
+  check(/2 行目で止まりました.*the digest is [0-9a-f]{16}, the recording says 0123456789abcdef/.test(said),
+        `the notice says: ${said}`);
+  await run.page.waitForFunction(() => !document.getElementById("window").hidden);
+  await run.expectTitle("after the changed replay", "title-after-changed");
+});
+
+test("a dropped file with a bad line is refused with the simulator's words before anything plays",
+     async () => {
+  const { run } = context;
+  const broken = "tick 1\nfrobnicate\n";
+  await run.page.evaluate((text) => {
+    const data = new DataTransfer();
+    data.items.add(new File([text], "broken.sim"));
+    document.body.dispatchEvent(new DragEvent("drop", { dataTransfer: data, bubbles: true }));
+  }, broken);
+  const said = await run.replayNotice(/再生できません/);
+  const simulator = simulatorError(broken).replace(/^line 2: /, "");
+  check(said === `「broken.sim」は再生できません。2 行目: ${simulator}`, `the notice says: ${said}`);
+  // The live session goes on: its recording has no tick from the broken file.
+  check(!(await run.recording()).includes("tick"), "the broken file played");
 });
 
 test("a 1600 x 1100 window shows the field twice as large", async () => {
