@@ -1,7 +1,7 @@
 // A session that plays a recording back: the recording's steps at the
 // game's pace, each recorded box shown for a second with its recorded
-// answer. Kept apart from the live session, so that a shell that never
-// replays (the page) carries none of the script player.
+// answer. Kept apart from the live session, which needs none of the
+// script player.
 #include "app/shell/session.h"
 
 namespace vantorix::shell {
