@@ -18,7 +18,7 @@ BELOW = {
     "app/shell": {"game", "render", "script", "app", "app/shell"},
     "app/sdl": {"game", "render", "script", "app", "app/shell", "app/sdl"},
     "app/web": {"game", "render", "script", "app", "app/shell", "app/web"},
-    "app/win32": {"game", "render", "app", "app/win32"},
+    "app/win32": {"game", "render", "script", "app", "app/shell", "app/win32"},
 }
 ANYTHING = ("tools", "tests", "bench", "fuzz")
 INCLUDE = re.compile(r'^\s*#\s*include\s*"([^"]+)"')

@@ -21,10 +21,11 @@ fail() {
 
 headers=$("$objdump" -p "$exe")
 grep -Eq '^Subsystem[[:space:]]+0+2[[:space:]]' <<<"$headers" || fail "not a GUI-subsystem program"
-# Only libraries every Windows has; the C++ runtime is linked in.
+# Only libraries every Windows has (shell32 splits the command line); the C++
+# runtime is linked in.
 while read -r dll; do
   case ${dll,,} in
-    kernel32.dll | user32.dll | gdi32.dll | msvcrt.dll) ;;
+    kernel32.dll | user32.dll | gdi32.dll | shell32.dll | msvcrt.dll) ;;
     *) fail "needs $dll beside it" ;;
   esac
 done < <(sed -n 's/^[[:space:]]*DLL Name: //p' <<<"$headers")

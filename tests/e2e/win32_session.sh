@@ -143,11 +143,13 @@ ship_at() {
 
 # ---- Driving the program ----
 
+# launch NAME [ARGUMENT...]: the program, started in $work.
 launch() {
   local name=$1
+  shift
   (
     cd "$work"
-    exec wine "$exe" >"$work/$name.log" 2>&1
+    exec wine "$exe" "$@" >"$work/$name.log" 2>&1
   ) &
   game_pid=$!
 }
@@ -161,14 +163,16 @@ running() {
 }
 ended() { ! running; }
 
-# Waits for the program to end by itself and checks its exit status.
-expect_exit_zero() {
-  wait_until "$1" ended || fail "$2: the program did not end"
+# expect_exit STATUS LIMIT WHAT: waits for the program to end by itself and
+# checks its exit status.
+expect_exit() {
+  wait_until "$2" ended || fail "$3: the program did not end"
   local status=0
   wait "$game_pid" || status=$?
   game_pid=""
-  ((status == 0)) || fail "$2: exit status $status, not 0"
+  ((status == $1)) || fail "$3: exit status $status, not $1"
 }
+expect_exit_zero() { expect_exit 0 "$@"; }
 
 # The menu by keyboard: F10 selects ゲーム, Down opens it on its first item.
 menu_start() { xdotool key --delay 150 F10 Down Return; }   # ゲーム > 開始

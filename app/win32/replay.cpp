@@ -1,0 +1,192 @@
+#include "app/win32/replay.h"
+
+#include "app/headless_game.h"
+#include "app/shell/session.h"
+#include "app/win32/error_box.h"
+#include "app/win32/wide_text.h"
+
+namespace vantorix::win32 {
+
+namespace {
+
+// The window's timer while it replays: the system may round the period up,
+// and every message plays whatever has come due since the last one.
+constexpr UINT_PTR kReplayTimerId = 1;
+constexpr UINT kReplayTimerPeriodMs = 4;
+
+std::string refusal(const std::string& path, const ScriptOutcome& outcome) {
+  return "vantorix: " + path + ": line " + std::to_string(outcome.line) + ": " + outcome.message;
+}
+
+BOOL CALLBACK findBox(HWND window, LPARAM found) {
+  wchar_t className[16] = {};
+  GetClassNameW(window, className, 16);
+  if (std::wstring_view(className) != L"#32770" || !IsWindowVisible(window)) return TRUE;
+  *reinterpret_cast<HWND*>(found) = window;
+  return FALSE;
+}
+
+// The one message box this thread has on show, or null while it has none.
+HWND shownMessageBox() {
+  HWND found = nullptr;
+  EnumThreadWindows(GetCurrentThreadId(), findBox, reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
+}  // namespace
+
+WindowReplay::WindowReplay() {
+  LARGE_INTEGER frequency{};
+  QueryPerformanceFrequency(&frequency);
+  countsPerSecond_ = frequency.QuadPart;
+}
+
+std::uint64_t WindowReplay::now() const {
+  LARGE_INTEGER counts{};
+  QueryPerformanceCounter(&counts);
+  return shell::microsecondsOf(static_cast<std::uint64_t>(counts.QuadPart),
+                               static_cast<std::uint64_t>(countsPerSecond_));
+}
+
+bool WindowReplay::open(const std::wstring& path, std::string& error) {
+  path_ = narrowed(path);
+  const std::filesystem::path name(path);
+  std::error_code ignored;
+  if (std::filesystem::is_directory(name, ignored)) {
+    error = "vantorix: cannot read the recording " + path_ + ": it is a directory";
+    return false;
+  }
+  file_.open(name, std::ios::binary);
+  if (!file_) {
+    error = "vantorix: cannot read the recording " + path_;
+    return false;
+  }
+  // Read twice: a pipe, whose bytes are gone once read, cannot be.
+  if (file_.tellg() < 0) {
+    error = "vantorix: cannot replay " + path_ +
+            ": it can be read only once (a pipe?); save it to a file first";
+    return false;
+  }
+  {
+    LineReader lines(file_);
+    ScriptPlayer checker(lines, ScriptPlayer::Checks::kNone);
+    HeadlessGame game(checker);
+    checker.playThrough(game);
+    if (checker.stopped()) {
+      error = refusal(path_, checker.outcome());
+      return false;
+    }
+  }
+  file_.clear();
+  if (!file_.seekg(0)) {
+    error = "vantorix: cannot read the recording " + path_ + " again from its start";
+    return false;
+  }
+  reader_.emplace(file_);
+  player_.emplace(*reader_, ScriptPlayer::Checks::kDigests);
+  return true;
+}
+
+void WindowReplay::attach(HWND window, RecordedGame& game) {
+  window_ = window;
+  game_ = &game;
+}
+
+void WindowReplay::begin() {
+  SetTimer(window_, kReplayTimerId, kReplayTimerPeriodMs, nullptr);
+}
+
+void WindowReplay::heartbeat() {
+  if (shown_.open) {
+    answerShownBox();
+    return;
+  }
+  if (playing_ || stopped_) return;
+  playing_ = true;
+  playDue();
+  playing_ = false;
+}
+
+void WindowReplay::playDue() {
+  for (;;) {
+    switch (player_->next(*this)) {
+      case ScriptPlayer::Next::kTimer: {
+        // The recorded timer messages at the game's own pace, whatever the
+        // game did with its timer.
+        const std::uint64_t time = now();
+        if (!pacer_.running()) {
+          pacer_.start(time);
+          return;
+        }
+        if (!pacer_.due(time)) return;
+        pacer_.takeTick(time);
+        player_->play(*this);
+        break;
+      }
+      case ScriptPlayer::Next::kStep:
+        player_->play(*this);
+        break;
+      case ScriptPlayer::Next::kEnd:
+        stop();
+        return;
+    }
+    if (player_->stopped()) {
+      stop();
+      return;
+    }
+  }
+}
+
+void WindowReplay::stop() {
+  if (stopped_) return;
+  stopped_ = true;
+  if (IsWindow(window_)) KillTimer(window_, kReplayTimerId);
+  // A game that posted its own quit has ended the loop already.
+  if (!ended_) PostQuitMessage(player_->outcome().exitStatus());
+}
+
+int WindowReplay::showBox(std::string_view text, std::string_view caption, BoxButtons buttons) {
+  const ScriptPlayer::BoxReply reply = player_->answerFor(text, buttons);
+  // A recording that lacks an answer stops here: the box gives up unseen.
+  if (player_->stopped()) return unansweredAnswer(buttons);
+  shown_ = {true, false, reply, now() + shell::Session::kReplayedBoxMicroseconds};
+  // The recorded answer's button has the focus while the box shows.
+  UINT flags = boxFlags(buttons);
+  if (buttons == BoxButtons::kYesNo && reply.answer != kIdYes) flags |= MB_DEFBUTTON2;
+  const WideText wideText(text);
+  const WideText wideCaption(caption);
+  MessageBoxW(nullptr, wideText.c_str(), wideCaption.c_str(), flags);
+  shown_.open = false;
+  // The recording's answer, whoever pressed a button.
+  return reply.answer;
+}
+
+void WindowReplay::answerShownBox() {
+  if (shown_.answered || now() < shown_.due) return;
+  const HWND box = shownMessageBox();
+  if (box == nullptr) return;  // not on show yet: the next timer message looks again
+  shown_.answered = true;
+  // The window goes while its box is open, as it went in the session.
+  if (shown_.reply.closesWindow) DestroyWindow(window_);
+  // Pressing the button tells the box as a click does; an answer no button
+  // gives presses the one that changes nothing.
+  int id = shown_.reply.answer;
+  HWND button = GetDlgItem(box, id);
+  if (button == nullptr) {
+    id = GetDlgItem(box, IDOK) != nullptr ? IDOK : IDNO;
+    button = GetDlgItem(box, id);
+  }
+  SendMessageW(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button));
+}
+
+int WindowReplay::finish() const {
+  const ScriptOutcome& outcome = player_->outcome();
+  if (outcome.kind == ScriptOutcome::Kind::kMalformed) {
+    showError(refusal(path_, outcome));
+  } else if (outcome.kind == ScriptOutcome::Kind::kDiffers) {
+    showError("vantorix: " + path_ + ":" + std::to_string(outcome.line) + ": " + outcome.message);
+  }
+  return outcome.exitStatus();
+}
+
+}  // namespace vantorix::win32
