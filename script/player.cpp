@@ -46,6 +46,19 @@ int ScriptOutcome::exitStatus() const {
   return 0;
 }
 
+std::string ScriptOutcome::report(std::string_view path) const {
+  const std::string where = "vantorix: " + std::string(path);
+  switch (kind) {
+    case Kind::kMalformed:
+      return where + ": line " + std::to_string(line) + ": " + message;
+    case Kind::kDiffers:
+      return where + ":" + std::to_string(line) + ": " + message;
+    case Kind::kPlayedThrough:
+      break;
+  }
+  return {};
+}
+
 ScriptLine ScriptPlayer::takeLine() {
   if (!lookahead_) return lines_.nextLine();
   ScriptLine line = std::move(*lookahead_);

@@ -58,6 +58,10 @@ struct ScriptOutcome {
 
   // 0 when played through, kMalformedScriptExit or kReplayDiffersExit.
   int exitStatus() const;
+  // The error a program that played the recording at `path` reports:
+  // "vantorix: PATH: line N: ..." for a malformed one, "vantorix: PATH:N:
+  // ..." for a digest that differs; empty when it played through.
+  std::string report(std::string_view path) const;
 };
 
 class ScriptPlayer {

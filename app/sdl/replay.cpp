@@ -7,14 +7,6 @@
 
 namespace vantorix::sdl {
 
-namespace {
-
-std::string refusal(const std::string& path, const ScriptOutcome& outcome) {
-  return "vantorix: " + path + ": line " + std::to_string(outcome.line) + ": " + outcome.message;
-}
-
-}  // namespace
-
 bool Replay::open(const std::string& path, std::string& error) {
   path_ = path;
   std::error_code ignored;
@@ -39,7 +31,7 @@ bool Replay::open(const std::string& path, std::string& error) {
     HeadlessGame game(checker);
     checker.playThrough(game);
     if (checker.stopped()) {
-      error = refusal(path, checker.outcome());
+      error = checker.outcome().report(path);
       return false;
     }
   }
@@ -55,11 +47,8 @@ bool Replay::open(const std::string& path, std::string& error) {
 
 int Replay::finish() const {
   const ScriptOutcome& outcome = player_->outcome();
-  if (outcome.kind == ScriptOutcome::Kind::kMalformed) {
-    std::fprintf(stderr, "%s\n", refusal(path_, outcome).c_str());
-  } else if (outcome.kind == ScriptOutcome::Kind::kDiffers) {
-    std::fprintf(stderr, "vantorix: %s:%ld: %s\n", path_.c_str(), outcome.line,
-                 outcome.message.c_str());
+  if (const std::string report = outcome.report(path_); !report.empty()) {
+    std::fprintf(stderr, "%s\n", report.c_str());
   }
   return outcome.exitStatus();
 }

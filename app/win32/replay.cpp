@@ -14,10 +14,6 @@ namespace {
 constexpr UINT_PTR kReplayTimerId = 1;
 constexpr UINT kReplayTimerPeriodMs = 4;
 
-std::string refusal(const std::string& path, const ScriptOutcome& outcome) {
-  return "vantorix: " + path + ": line " + std::to_string(outcome.line) + ": " + outcome.message;
-}
-
 BOOL CALLBACK findBox(HWND window, LPARAM found) {
   wchar_t className[16] = {};
   GetClassNameW(window, className, 16);
@@ -73,7 +69,7 @@ bool WindowReplay::open(const std::wstring& path, std::string& error) {
     HeadlessGame game(checker);
     checker.playThrough(game);
     if (checker.stopped()) {
-      error = refusal(path_, checker.outcome());
+      error = checker.outcome().report(path_);
       return false;
     }
   }
@@ -181,11 +177,7 @@ void WindowReplay::answerShownBox() {
 
 int WindowReplay::finish() const {
   const ScriptOutcome& outcome = player_->outcome();
-  if (outcome.kind == ScriptOutcome::Kind::kMalformed) {
-    showError(refusal(path_, outcome));
-  } else if (outcome.kind == ScriptOutcome::Kind::kDiffers) {
-    showError("vantorix: " + path_ + ":" + std::to_string(outcome.line) + ": " + outcome.message);
-  }
+  if (const std::string report = outcome.report(path_); !report.empty()) showError(report);
   return outcome.exitStatus();
 }
 
