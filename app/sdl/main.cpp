@@ -11,13 +11,13 @@
 #include <string_view>
 #include <vector>
 
+#include "app/replay_file.h"
 #include "app/sdl/file_recording.h"
 #include "app/sdl/loop.h"
 #include "app/sdl/menu_layout.h"
 #include "app/sdl/options.h"
 #include "app/sdl/pads.h"
 #include "app/sdl/presenter.h"
-#include "app/sdl/replay.h"
 #include "app/sdl/sdl_events.h"
 #include "app/sdl/sprite_surfaces.h"
 #include "app/sdl/view_fit.h"
@@ -100,10 +100,10 @@ int runProgram(const Options& options) {
     }
     recording = &file;
   }
-  Replay replay;
+  ReplayFile replay;
   if (options.mode == Options::Mode::kReplay) {
     std::string error;
-    if (!replay.open(options.file, error)) {
+    if (!replay.open(options.file, options.file, error)) {
       std::fprintf(stderr, "%s\n", error.c_str());
       return 2;
     }
@@ -178,7 +178,12 @@ int runProgram(const Options& options) {
   const int code = loop.run();
   if (code < 0) return 1;
   // A replay that stops short says why.
-  if (replaying) return replay.finish();
+  if (replaying) {
+    if (const std::string report = replay.report(); !report.empty()) {
+      std::fprintf(stderr, "%s\n", report.c_str());
+    }
+    return replay.player().outcome().exitStatus();
+  }
   return code == 0 && file.failed() ? kRecordingFailedExit : code;
 }
 

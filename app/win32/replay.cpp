@@ -45,42 +45,7 @@ std::uint64_t WindowReplay::now() const {
 }
 
 bool WindowReplay::open(const std::wstring& path, std::string& error) {
-  path_ = narrowed(path);
-  const std::filesystem::path name(path);
-  std::error_code ignored;
-  if (std::filesystem::is_directory(name, ignored)) {
-    error = "vantorix: cannot read the recording " + path_ + ": it is a directory";
-    return false;
-  }
-  file_.open(name, std::ios::binary);
-  if (!file_) {
-    error = "vantorix: cannot read the recording " + path_;
-    return false;
-  }
-  // Read twice: a pipe, whose bytes are gone once read, cannot be.
-  if (file_.tellg() < 0) {
-    error = "vantorix: cannot replay " + path_ +
-            ": it can be read only once (a pipe?); save it to a file first";
-    return false;
-  }
-  {
-    LineReader lines(file_);
-    ScriptPlayer checker(lines, ScriptPlayer::Checks::kNone);
-    HeadlessGame game(checker);
-    checker.playThrough(game);
-    if (checker.stopped()) {
-      error = checker.outcome().report(path_);
-      return false;
-    }
-  }
-  file_.clear();
-  if (!file_.seekg(0)) {
-    error = "vantorix: cannot read the recording " + path_ + " again from its start";
-    return false;
-  }
-  reader_.emplace(file_);
-  player_.emplace(*reader_, ScriptPlayer::Checks::kDigests);
-  return true;
+  return file_.open(std::filesystem::path(path), narrowed(path), error);
 }
 
 void WindowReplay::attach(HWND window, RecordedGame& game) {
@@ -105,7 +70,7 @@ void WindowReplay::heartbeat() {
 
 void WindowReplay::playDue() {
   for (;;) {
-    switch (player_->next(*this)) {
+    switch (file_.player().next(*this)) {
       case ScriptPlayer::Next::kTimer: {
         // The recorded timer messages at the game's own pace, whatever the
         // game did with its timer.
@@ -116,17 +81,17 @@ void WindowReplay::playDue() {
         }
         if (!pacer_.due(time)) return;
         pacer_.takeTick(time);
-        player_->play(*this);
+        file_.player().play(*this);
         break;
       }
       case ScriptPlayer::Next::kStep:
-        player_->play(*this);
+        file_.player().play(*this);
         break;
       case ScriptPlayer::Next::kEnd:
         stop();
         return;
     }
-    if (player_->stopped()) {
+    if (file_.player().stopped()) {
       stop();
       return;
     }
@@ -138,13 +103,13 @@ void WindowReplay::stop() {
   stopped_ = true;
   if (IsWindow(window_)) KillTimer(window_, kReplayTimerId);
   // A game that posted its own quit has ended the loop already.
-  if (!ended_) PostQuitMessage(player_->outcome().exitStatus());
+  if (!ended_) PostQuitMessage(file_.player().outcome().exitStatus());
 }
 
 int WindowReplay::showBox(std::string_view text, std::string_view caption, BoxButtons buttons) {
-  const ScriptPlayer::BoxReply reply = player_->answerFor(text, buttons);
+  const ScriptPlayer::BoxReply reply = file_.player().answerFor(text, buttons);
   // A recording that lacks an answer stops here: the box gives up unseen.
-  if (player_->stopped()) return unansweredAnswer(buttons);
+  if (file_.player().stopped()) return unansweredAnswer(buttons);
   shown_ = {true, false, reply, now() + shell::Session::kReplayedBoxMicroseconds};
   // The recorded answer's button has the focus while the box shows.
   UINT flags = boxFlags(buttons);
@@ -176,9 +141,8 @@ void WindowReplay::answerShownBox() {
 }
 
 int WindowReplay::finish() const {
-  const ScriptOutcome& outcome = player_->outcome();
-  if (const std::string report = outcome.report(path_); !report.empty()) showError(report);
-  return outcome.exitStatus();
+  if (const std::string report = file_.report(); !report.empty()) showError(report);
+  return file_.player().outcome().exitStatus();
 }
 
 }  // namespace vantorix::win32

@@ -10,16 +10,15 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "app/recorded_game.h"
+#include "app/replay_file.h"
 #include "app/shell/pacer.h"
 #include "app/win32/windows_api.h"
 #include "script/player.h"
-#include "script/script_lines.h"
 
 namespace vantorix::win32 {
 
@@ -66,10 +65,7 @@ class WindowReplay final : private ScriptDriver {
   void stop();
   std::uint64_t now() const;
 
-  std::string path_;  // UTF-8, for the messages
-  std::ifstream file_;
-  std::optional<LineReader> reader_;
-  std::optional<ScriptPlayer> player_;
+  ReplayFile file_;
   shell::Pacer pacer_;
   long long countsPerSecond_ = 0;
   HWND window_ = nullptr;

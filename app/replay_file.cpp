@@ -1,27 +1,25 @@
-#include "app/sdl/replay.h"
-
-#include <cstdio>
-#include <filesystem>
+#include "app/replay_file.h"
 
 #include "app/headless_game.h"
 
-namespace vantorix::sdl {
+namespace vantorix {
 
-bool Replay::open(const std::string& path, std::string& error) {
-  path_ = path;
+bool ReplayFile::open(const std::filesystem::path& path, const std::string& name,
+                      std::string& error) {
+  name_ = name;
   std::error_code ignored;
   if (std::filesystem::is_directory(path, ignored)) {
-    error = "vantorix: cannot read the recording " + path + ": it is a directory";
+    error = "vantorix: cannot read the recording " + name + ": it is a directory";
     return false;
   }
   file_.open(path, std::ios::binary);
   if (!file_) {
-    error = "vantorix: cannot read the recording " + path;
+    error = "vantorix: cannot read the recording " + name;
     return false;
   }
   // Read twice: a pipe, whose bytes are gone once read, cannot be.
   if (file_.tellg() < 0) {
-    error = "vantorix: cannot replay " + path +
+    error = "vantorix: cannot replay " + name +
             ": it can be read only once (a pipe?); save it to a file first";
     return false;
   }
@@ -31,13 +29,13 @@ bool Replay::open(const std::string& path, std::string& error) {
     HeadlessGame game(checker);
     checker.playThrough(game);
     if (checker.stopped()) {
-      error = checker.outcome().report(path);
+      error = checker.outcome().report(name);
       return false;
     }
   }
   file_.clear();
   if (!file_.seekg(0)) {
-    error = "vantorix: cannot read the recording " + path + " again from its start";
+    error = "vantorix: cannot read the recording " + name + " again from its start";
     return false;
   }
   reader_.emplace(file_);
@@ -45,12 +43,4 @@ bool Replay::open(const std::string& path, std::string& error) {
   return true;
 }
 
-int Replay::finish() const {
-  const ScriptOutcome& outcome = player_->outcome();
-  if (const std::string report = outcome.report(path_); !report.empty()) {
-    std::fprintf(stderr, "%s\n", report.c_str());
-  }
-  return outcome.exitStatus();
-}
-
-}  // namespace vantorix::sdl
+}  // namespace vantorix
