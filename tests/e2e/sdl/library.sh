@@ -128,6 +128,9 @@ wait_line() {
 between() { # the lines of file $1 after the first line $2, up to the next line $3
   awk -v a="$2" -v b="$3" 'on && $0 == b { exit } on { print } $0 == a { on = 1 }' "$1"
 }
+story_of() { # recording $1, without its ticks and digests, is story $2's lines
+  diff <(grep -Ev '^(#|tick |digest$)' "$1") <(grep -v '^#' "$2") >&2
+}
 replays_in_simulator() { # every digest of recording $1 equal in the simulator
   cmake -DSIM="$sim" -DSCRIPT="$1" -P "$here/../run_scenario.cmake" >"$1.sim.log" 2>&1 ||
     fail "the simulator's replay of $1 went another way: $(cat "$1.sim.log")"

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# A session recorded with its boxes, keys and ticks plays back in the window
-# to its end: status 0, and nothing on stderr.
+# The game every shell plays (../same_session.story), recorded with its
+# boxes, keys and ticks: the recording holds the story's lines, replays in
+# the simulator, and plays back in the window to its end: status 0, and
+# nothing on stderr.
 source "${0%/*}/library.sh" || exit 1
 
 recording=$work/session.sim
@@ -9,17 +11,21 @@ menu_command start
 wait_box start start
 xdotool key Return
 no_box started start
-xdotool key Left Left space Right
+xdotool key Left Left Up space
 wait_line "$recording" 0 '#> digest [0-9a-f]{16}' || fail "the recording holds no digest"
 menu_command quit
 wait_box quit quit
 xdotool key n
 no_box resumed quit
+xdotool key Right Down space
 menu_command quit
 wait_box quit_y quit
 xdotool key y
 wait_exit session
 [ "$status" = 0 ] || fail "quit answered y: status $status"
+story_of "$recording" "$here/same_session.story" || fail "the recording tells another game"
+replays_in_simulator "$recording"
+ok "the game every shell plays: its lines, and every digest equal in the simulator"
 
 # No need of its window: a replay takes no keys.
 start replay --replay "$recording"

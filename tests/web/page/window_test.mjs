@@ -3,6 +3,7 @@
 // larger window scaling the field by whole device pixels; that recording
 // played back with 記録を再生, a changed digest and a bad line named; the
 // page going away closing the window.
+import { readFileSync } from "node:fs";
 import { test } from "node:test";
 
 import { check, pageTests, simulatorError } from "./harness.mjs";
@@ -76,6 +77,33 @@ test("a dropped file with a bad line is refused with the simulator's words befor
   check(said === `「broken.sim」は再生できません。2 行目: ${simulator}`, `the notice says: ${said}`);
   // The live session goes on: its recording has no tick from the broken file.
   check(!(await run.recording()).includes("tick"), "the broken file played");
+});
+
+// The game every shell plays by keys (tests/e2e/same_session.story).
+test("the game every shell plays: its recording tells the story and replays with every digest equal",
+     async () => {
+  const { run, facts } = context;
+  const story = readFileSync(new URL("../../e2e/same_session.story", import.meta.url), "utf8")
+      .split("\n").filter((line) => line !== "" && !line.startsWith("#"));
+  await run.page.focus("#field");
+  await run.press("F10", "ArrowDown", "Enter");
+  await run.expectBox(facts.boxes.start, "story-start-box");
+  await run.press("Enter");
+  await run.expectNoBox("after OK on the start box");
+  await run.press("ArrowLeft", "ArrowLeft", "ArrowUp", "Space", "F10", "ArrowDown", "ArrowDown", "Enter");
+  await run.expectBox(facts.boxes.quit, "story-quit-box");
+  await run.press("n");
+  await run.expectNoBox("after N on the quit box");
+  await run.press("ArrowRight", "ArrowDown", "Space", "F10", "ArrowDown", "ArrowDown", "Enter");
+  await run.expectBox(facts.boxes.quit, "story-quit-box-again");
+  await run.press("y");
+  await run.page.waitForSelector("#ended:not([hidden])", { timeout: 5000 });
+  const recording = await run.recording("#ended");
+  const told = recording.split("\n").filter((line) => line !== "" && !/^(#|tick |digest$)/.test(line));
+  check(told.join("\n") === story.join("\n"), `the recording tells another game:\n${told.join("\n")}`);
+  run.replays(recording, "story");
+  await run.page.click("#start-anew");
+  await run.page.waitForFunction(() => !document.getElementById("window").hidden);
 });
 
 test("a 1600 x 1100 window shows the field twice as large", async () => {
