@@ -9,10 +9,7 @@ source "${0%/*}/library.sh" || exit 1
 
 recording=$work/play.sim
 launch play --record "$recording"
-menu_command start
-wait_box first_start start
-xdotool key Return
-no_box started start
+start_game first_start
 xdotool key --delay 40 Left Left space Right Right Right space Left
 wait_line "$recording" 0 "$key_line_Space" || fail "the game did not take a key"
 

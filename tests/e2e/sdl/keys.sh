@@ -5,10 +5,7 @@ source "${0%/*}/library.sh" || exit 1
 
 recording=$work/keys.sim
 launch keys --record "$recording"
-menu_command start
-wait_box start start
-xdotool key Return
-no_box started start
+start_game start
 
 # Each key as xdotool names it, and its DOM code.
 keys=(a:KeyA F1:F1 shift:ShiftLeft 5:Digit5 Escape:Escape Tab:Tab

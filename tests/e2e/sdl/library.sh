@@ -117,6 +117,12 @@ no_box() {
   gone() { shot "$1" && crop "$1" "$(box_rect "$2")" && ! framed "$work/$1.crop.png"; }
   within 30 gone "$@" || fail "$1: the $2 box stayed open"
 }
+start_game() { # ゲーム > 開始 on the title, its box (shot as $1) answered OK
+  menu_command start
+  wait_box "$1" start
+  xdotool key Return
+  no_box started start
+}
 
 # ---- recordings --------------------------------------------------------------
 # Waits at most 30 s for file $1 to hold, after its first $2 lines, a line

@@ -7,10 +7,7 @@ source "${0%/*}/library.sh" || exit 1
 
 recording=$work/session.sim
 launch session --record "$recording"
-menu_command start
-wait_box start start
-xdotool key Return
-no_box started start
+start_game start
 xdotool key Left Left Up space
 wait_line "$recording" 0 '#> digest [0-9a-f]{16}' || fail "the recording holds no digest"
 menu_command quit

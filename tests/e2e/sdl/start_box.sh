@@ -7,10 +7,7 @@ source "${0%/*}/library.sh" || exit 1
 
 recording=$work/play.sim
 launch play --record "$recording"
-menu_command start
-wait_box first_start start
-xdotool key Return
-no_box started start
+start_game first_start
 
 xdotool key a
 wait_line "$recording" 0 "$key_line_KeyA" || fail "the game did not take a key"
