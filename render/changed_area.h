@@ -83,22 +83,38 @@ class ChangeTracker {
   Tracking beginPaint(Canvas& inner);
   // Drawn by this paint besides the copies: a box, the menu's popup.
   void drew(Area area) { drawn_.add(area); }
-  // The whole picture must be sent: the first one, a resize, an expose, a
-  // change of scale.
-  void invalidateAll() { extra_.addWhole(); }
+  // The whole picture must be sent, and painted from nothing: the first
+  // one, a resize, an expose, a change of scale.
+  void invalidateAll() {
+    extra_.addWhole();
+    inked_.addWhole();
+  }
+  // Where the picture may hold more than black: what a shell erases before
+  // the next paint, since only there did the paints put anything.
+  const AreaList& inked() const { return inked_; }
 
   // What changed since the picture last shown: what the last paint drew,
   // what this one drew, and what was invalidated. The shell shows it, then
   // calls shown().
   const AreaList& changed();
-  void shown() { extra_.clear(); }
+  void shown() {
+    inked_ = changed_;
+    extra_.clear();
+  }
 
  private:
   AreaList shownDrawn_;  // what the paint of the shown picture drew
   AreaList drawn_;       // what this paint drew
   AreaList extra_;
   AreaList changed_;
+  AreaList inked_ = wholeArea();
   bool painted_ = false;
+
+  static AreaList wholeArea() {
+    AreaList whole;
+    whole.addWhole();
+    return whole;
+  }
 };
 
 }  // namespace vantorix

@@ -42,6 +42,19 @@ void PixelCanvas::clear() {
   std::fill(pixels_.begin(), pixels_.end(), std::uint8_t{0});
 }
 
+void PixelCanvas::clear(const Area& area) {
+  const int left = std::max(area.left, 0);
+  const int right = std::min(area.right, kClientWidth);
+  if (right <= left) return;
+  for (int y = std::max(area.top, 0); y < std::min(area.bottom, kClientHeight); ++y) {
+    const auto from =
+        (static_cast<std::size_t>(y) * kClientWidth + static_cast<std::size_t>(left)) *
+        kBytesPerPixel;
+    std::fill_n(pixels_.begin() + static_cast<std::ptrdiff_t>(from),
+                static_cast<std::size_t>(right - left) * kBytesPerPixel, std::uint8_t{0});
+  }
+}
+
 Bgr PixelCanvas::pixel(int x, int y) const {
   if (x < 0 || x >= kClientWidth || y < 0 || y >= kClientHeight) return {};
   const std::size_t at =

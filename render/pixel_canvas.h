@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "render/canvas.h"
+#include "render/changed_area.h"
 #include "render/client_area.h"
 #include "render/sprite_set.h"
 
@@ -29,6 +30,8 @@ class PixelCanvas final : public Canvas {
 
   // The window's erase before every paint: its class brush is black.
   void clear();
+  // The same erase, of one area only (cut to the client area).
+  void clear(const Area& area);
 
   // The pixel at (x, y); black for a place outside the client area.
   Bgr pixel(int x, int y) const;

@@ -12,7 +12,7 @@ void WindowScreen::present(const shell::Session& session) {
   // The erase of the game window: its background is black. Only where the
   // frame before put something is there anything to erase.
   const Uint32 black = SDL_MapRGB(field_->format, 0, 0, 0);
-  for (const Area& area : inked_.areas()) {
+  for (const Area& area : tracker_.inked().areas()) {
     const SDL_Rect rect{area.left, area.top, area.width(), area.height()};
     SDL_FillRect(field_, &rect, black);
   }
@@ -26,12 +26,9 @@ void WindowScreen::present(const shell::Session& session) {
     boxes[static_cast<std::size_t>(depth)] = box;
     tracker_.drew({box.x, box.y, box.x + box.width, box.y + box.height});
   }
-  // What this frame and the one before drew, the boxes with them: all the
-  // field's picture holds besides black.
-  inked_ = tracker_.changed();
   presenter_.present({field_, boxLayer_, std::span(boxes).first(static_cast<std::size_t>(open)),
                       session.menu(), session.recordingFailed()},
-                     inked_);
+                     tracker_.changed());
   tracker_.shown();
 }
 

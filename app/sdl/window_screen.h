@@ -23,15 +23,13 @@ class WindowScreen final : public Screen {
         presenter_(presenter),
         sprites_(sprites),
         field_(field),
-        boxLayer_(boxLayer) {
-    inked_.addWhole();
-  }
+        boxLayer_(boxLayer) {}
 
   void present(const shell::Session& session) override;
   // Painted from nothing, as the first frame was.
   void exposed() override {
     presenter_.invalidate();
-    inked_.addWhole();
+    tracker_.invalidateAll();
   }
   ViewFit fit() const override { return presenter_.fit(); }
   void toggleFullscreen() override;
@@ -44,7 +42,6 @@ class WindowScreen final : public Screen {
   SDL_Surface* field_;
   SDL_Surface* boxLayer_;
   ChangeTracker tracker_;
-  AreaList inked_;  // where the field's picture may hold more than black
 };
 
 }  // namespace vantorix::sdl

@@ -76,7 +76,9 @@ std::string_view WebShell::recording() {
 }
 
 const RgbaFrame& WebShell::paint() {
-  canvas_.clear();
+  // Only where the last paints put anything is there anything to erase.
+  for (const Area& area : tracker_.inked().areas())
+    canvas_.clear(area);
   ChangeTracker::Tracking tracking = tracker_.beginPaint(canvas_);
   session_.paint(tracking);
   session_.painted();
